@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvel::catalogue {
+
+// Picture formatting: "0" always shows a digit, "#" only a significant one, "." is the point.
+// Rounds half away from zero on the value's decimal form; a float uses its shortest decimal
+// form, so a typed 2.675 shows as 2.68.
+std::string FormatPicture(double value, std::string_view picture);
+std::string FormatPicture(float value, std::string_view picture);
+
+// Fixed-width text of a number: the overflow mark (byte 0xCA) alone above 1 000 000 in
+// magnitude, otherwise the picture result cut to or right-aligned in `width` characters.
+std::string FormatFixed(double value, int width, int decimals);
+std::string FormatFixed(float value, int width, int decimals);
+
+// Reads a number as the edit fields and list items hold it: blanks, tabs and line feeds are
+// ignored, "." is the only decimal point, E or D starts an exponent; no number gives 0.
+double ReadNumber(std::string_view text);
+
+} // namespace quorvel::catalogue
