@@ -34,7 +34,10 @@ public:
     static constexpr int kSlotCount = kMaxRecords + 1;
 
     MeshRecord& operator[](int slot) { return mSlots.at(static_cast<std::size_t>(slot)); }
-    const MeshRecord& operator[](int slot) const { return mSlots.at(static_cast<std::size_t>(slot)); }
+    const MeshRecord& operator[](int slot) const
+    {
+        return mSlots.at(static_cast<std::size_t>(slot));
+    }
 
     friend bool operator==(const MeshTable&, const MeshTable&) = default;
 
