@@ -1,0 +1,34 @@
+#include "mouseshift.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+struct ShiftCase
+{
+    Qt::KeyboardModifiers modifiers;
+    short code;
+};
+
+class MouseShiftTest : public testing::TestWithParam<ShiftCase>
+{
+};
+
+TEST_P(MouseShiftTest, AddsShiftCtrlAndAlt)
+{
+    EXPECT_EQ(MouseShiftCode(GetParam().modifiers), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modifiers, MouseShiftTest,
+    testing::Values(ShiftCase{Qt::NoModifier, 0}, ShiftCase{Qt::ShiftModifier, 1},
+                    ShiftCase{Qt::ControlModifier, 2}, ShiftCase{Qt::AltModifier, 4},
+                    ShiftCase{Qt::ShiftModifier | Qt::AltModifier, 5},
+                    ShiftCase{Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, 7},
+                    // Keys outside the three have no code and must not leak into it.
+                    ShiftCase{Qt::MetaModifier, 0}, ShiftCase{Qt::KeypadModifier, 0},
+                    ShiftCase{Qt::MetaModifier | Qt::ControlModifier, 2}));
+
+} // namespace
+} // namespace quorvel
