@@ -66,7 +66,7 @@ class QEVbannerTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void picturesAreStretchedChildren();
+    void picturesAreNamedChildren();
     void resizeRearranges_data();
     void resizeRearranges();
     void rendersAContinuousBar_data();
@@ -78,7 +78,7 @@ private Q_SLOTS:
     void handlersSeeAndChangeTheArguments();
 };
 
-void QEVbannerTest::picturesAreStretchedChildren()
+void QEVbannerTest::picturesAreNamedChildren()
 {
     QEVbanner banner;
     const struct
@@ -89,8 +89,6 @@ void QEVbannerTest::picturesAreStretchedChildren()
     for (const auto& expected : images) {
         auto* image = banner.findChild<QLabel*>(QString::fromLatin1(expected.name));
         QVERIFY2(image, expected.name);
-        QVERIFY(image->hasScaledContents());
-        QVERIFY(image->testAttribute(Qt::WA_TransparentForMouseEvents));
         QCOMPARE(image->pixmap().size(), expected.pictureSize);
     }
 }
