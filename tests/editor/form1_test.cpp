@@ -579,8 +579,8 @@ void Form1Test::acceptedNamesSurviveSaveAndReload_data()
                                           << "\u00A1Q\u20AC       ";
     QTest::newRow("quote after the first character") << "Q\"1\""
                                                      << "Q\"1\"      ";
-    QTest::newRow("leading blanks are dropped by the file") << "  Q1"
-                                                            << "Q1        ";
+    QTest::newRow("leading blanks") << "  Q1"
+                                    << "  Q1      ";
     QTest::newRow("all blanks") << ""
                                 << "          ";
 }
