@@ -2,7 +2,6 @@
 #include "resource_paths.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QSet>
 #include <QTest>
