@@ -8,7 +8,8 @@ namespace quorvel::catalogue {
 
 // The folder that holds the library, from the folder the program was started from. The folder's
 // letter case is kept (file names are case-sensitive here); a development folder, one whose path
-// contains "/QELTAR" in any letter case, gives the fixed data folder instead.
+// contains "/QELTAR" in any letter case, gives the fixed data folder "/MORV13" instead. Trailing
+// "/" are dropped (except for "/" itself); an empty folder gives ".".
 std::string DataFolder(const std::string& programFolder);
 
 // DataFolder followed by "/ZAFIK.LIB".
@@ -17,7 +18,7 @@ std::string LibraryPath(const std::string& dataFolder);
 struct LoadResult
 {
     bool ok = false;
-    std::string error; // why the file could not be read, when !ok
+    std::string error; // why the file could not be read, when !ok (the reason, not the path)
     int recordsRead = 0;
     int recordsDropped = 0;
 };
@@ -28,7 +29,7 @@ LoadResult LoadMeshLibrary(const std::string& dataFolder, MeshTable& table);
 struct SaveResult
 {
     bool ok = false;
-    std::string error; // why the file could not be written, when !ok
+    std::string error; // why the file could not be written, when !ok (the reason, not the path)
 };
 
 // Rewrites the library safely: a failed or interrupted save leaves the old file whole.

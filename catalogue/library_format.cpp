@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace quorvel::catalogue {
 
@@ -72,53 +73,80 @@ void AppendName(std::string& out, const std::array<char, 10>& name)
     out.push_back('"');
 }
 
+// A value's significant digits (no trailing zeros) and decimal exponent, from to_chars'
+// scientific text "-d.ddde+xx".
+struct Scientific
+{
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+Scientific ParseScientific(std::string_view text)
+{
+    Scientific form;
+    std::size_t i = 0;
+    if (text[i] == '-') {
+        form.negative = true;
+        ++i;
+    }
+    for (; text[i] != 'e'; ++i) {
+        if (text[i] != '.') {
+            form.digits.push_back(text[i]);
+        }
+    }
+    const char* first = text.data() + i + 1;
+    if (*first == '+') {
+        ++first;
+    }
+    std::from_chars(first, text.data() + text.size(), form.exponent);
+    form.digits.erase(form.digits.find_last_not_of('0') + 1);
+    return form;
+}
+
+// The file's number form: no zero before the point, exponent form outside 1E-05 .. 9999999.
+std::string FileForm(const Scientific& form)
+{
+    std::string text = form.negative ? "-" : "";
+    const std::string& digits = form.digits;
+    const int exponent = form.exponent;
+    if (exponent < -4 || exponent >= 7) {
+        text += digits.substr(0, 1);
+        if (digits.size() > 1) {
+            text += '.';
+            text.append(digits, 1);
+        }
+        text += exponent < 0 ? "E-" : "E+";
+        const std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
+        if (power.size() < 2) {
+            text += '0';
+        }
+        return text + power;
+    }
+    if (exponent < 0) {
+        text += '.';
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        return text + digits;
+    }
+    const auto wholeCount = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= wholeCount) {
+        text += digits;
+        text.append(wholeCount - digits.size(), '0');
+        return text;
+    }
+    text.append(digits, 0, wholeCount);
+    text += '.';
+    text.append(digits, wholeCount);
+    return text;
+}
+
 // Seven significant digits in the file's form, without checking that it reads back.
 std::string SevenDigits(float value)
 {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
                                       std::chars_format::scientific, 6);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    // text is "-d.dddddde+xx"
-    std::size_t i = 0;
-    std::string sign;
-    if (text[i] == '-') {
-        sign = "-";
-        ++i;
-    }
-    std::string digits;
-    for (; text[i] != 'e'; ++i) {
-        if (text[i] != '.') {
-            digits.push_back(text[i]);
-        }
-    }
-    int exponent = 0;
-    const char* first = text.data() + i + 1;
-    if (*first == '+') {
-        ++first;
-    }
-    std::from_chars(first, text.data() + text.size(), exponent);
-    digits.erase(digits.find_last_not_of('0') + 1);
-
-    if (exponent < -4 || exponent >= 7) {
-        std::string mantissa = digits.substr(0, 1);
-        if (digits.size() > 1) {
-            mantissa += "." + digits.substr(1);
-        }
-        std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
-        if (power.size() < 2) {
-            power.insert(0, "0");
-        }
-        return sign + mantissa + "E" + (exponent < 0 ? "-" : "+") + power;
-    }
-    if (exponent < 0) {
-        return sign + "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    }
-    const auto wholeCount = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= wholeCount) {
-        return sign + digits + std::string(wholeCount - digits.size(), '0');
-    }
-    return sign + digits.substr(0, wholeCount) + "." + digits.substr(wholeCount);
+    return FileForm(ParseScientific({buffer, static_cast<std::size_t>(result.ptr - buffer)}));
 }
 
 } // namespace
@@ -182,6 +210,21 @@ std::string FormatFileNumber(float value)
 {
     if (!std::isfinite(value) || value == 0) {
         return "0";
+    }
+    // Where a float is finer than the seven-digit grid, a shortest form of at most seven digits
+    // is also the value rounded to seven digits (and reads back to the same value).
+    char buffer[32];
+    const auto shortest =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const Scientific form =
+        ParseScientific({buffer, static_cast<std::size_t>(shortest.ptr - buffer)});
+    if (form.digits.size() <= 7 && std::fabs(value) >= std::numeric_limits<float>::min()) {
+        int binaryExponent = 0;
+        std::frexp(value, &binaryExponent);
+        const double ulp = std::ldexp(1.0, binaryExponent - std::numeric_limits<float>::digits);
+        if (ulp <= std::pow(10.0, form.exponent - 6)) {
+            return FileForm(form);
+        }
     }
     // Where a float is coarser than seven decimal digits, the nearest float to the text may
     // print differently; settle on a text that reads back to a value printing as itself.

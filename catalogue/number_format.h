@@ -12,12 +12,14 @@ std::string FormatPicture(double value, std::string_view picture);
 std::string FormatPicture(float value, std::string_view picture);
 
 // Fixed-width text of a number: the overflow mark (byte 0xCA) alone above 1 000 000 in
-// magnitude, otherwise the picture result cut to or right-aligned in `width` characters.
+// magnitude (and for an infinity or NaN), otherwise the picture result cut to or right-aligned
+// in `width` characters. A value that rounds to zero shows no minus sign.
 std::string FormatFixed(double value, int width, int decimals);
 std::string FormatFixed(float value, int width, int decimals);
 
 // Reads a number as the edit fields and list items hold it: blanks, tabs and line feeds are
-// ignored, "." is the only decimal point, E or D starts an exponent; no number gives 0.
+// ignored, "." is the only decimal point, E or D (either case) starts an exponent; no number,
+// or one beyond the range of a double, gives 0.
 double ReadNumber(std::string_view text);
 
 } // namespace quorvel::catalogue
