@@ -92,6 +92,20 @@ qv_type_into() {
     sleep 0.1
 }
 
+# Retries a check for up to 10 s: the program handles the input at its own pace.
+qv_eventually() {
+    local i
+    for i in $(seq 100); do
+        "$@" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+qv_window_gone() {
+    ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'
+}
+
 qv_close() {
     python3 "$QV_HERE/close_window.py" "$1"
 }
