@@ -3,9 +3,12 @@
 #include "temp_folder.h"
 #include "test_records.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace quorvel::catalogue {
@@ -199,6 +202,32 @@ TEST_F(LibraryFileTest, SaveOntoAFolderKeepsItsContents)
     test::WriteBytes(Library() / "inside", "keep");
     EXPECT_FALSE(SaveMeshLibrary(mFolder.String(), mTable).ok);
     EXPECT_EQ(test::ReadBytes(Library() / "inside"), "keep");
+}
+
+// A file size limit makes the writes fail part way, as a full disk does.
+TEST_F(LibraryFileTest, SaveCutShortByAFullDiskKeepsTheOldFile)
+{
+    test::WriteBytes(Library(), "OLD\r\n");
+    MeshTable big;
+    for (int slot = 1; slot <= kMaxRecords; ++slot) {
+        big[slot] = mTable[1];
+    }
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const SaveResult result = SaveMeshLibrary(mFolder.String(), big);
+        _exit(result.ok ? 0 : (result.error.empty() ? 2 : 1));
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "the save must fail with a reason";
+    EXPECT_EQ(test::ReadBytes(Library()), "OLD\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(mFolder.Path()), fs::directory_iterator()), 1)
+        << "no temporary file left behind";
 }
 
 TEST_F(LibraryFileTest, ReadOnlyFolderKeepsTheOldFile)
