@@ -2,6 +2,8 @@
 // shows the drawing surface.
 #include "controls/button/button.h"
 
+#include "resource_paths.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -30,7 +32,7 @@ void Button::Initialize()
     connect(&OverTimer, &QTimer::timeout, this, &Button::OnOverTimerTick);
 
     // The hand cursor ships as a resource; without it the platform's pointing hand stands in.
-    const QPixmap hand(QStringLiteral(":/quorvel/hand-cursor.xpm"));
+    const QPixmap hand(QString::fromLatin1(resources::kHandCursor));
     Image1 = hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 6, 0);
 
     // Every pixel comes from the surface, so Qt need not clear the background first.

@@ -284,6 +284,9 @@ private:
 
     // The caption state of the last DrawCaption.
     std::int32_t mCaptionState = 0;
+    // The paint in progress drew the caption, so a centred picture may lay it over itself
+    // again; captionless faces must not show it.
+    bool mCaptionPainted = false;
 
     // Pointer settings of the window, which Qt keeps only as a QCursor.
     std::int16_t mMousePointer = 0;
