@@ -106,6 +106,19 @@ public:
     void CalcLayout() { b.CalcLayout(); }
     void UpdateAccessKey() { b.UpdateAccessKey(); }
 
+    // Painting.
+    void Redraw(std::uint8_t state, bool force) { b.Redraw(state, force); }
+    void DrawCaption(std::uint8_t state) { b.DrawCaption(state); }
+    void DrawContent(std::uint8_t state) { b.DrawContent(state); }
+    void RenderPicture(platform::Surface& destination, std::int32_t x, std::int32_t y,
+                       std::int32_t width, std::int32_t height, const platform::Picture& picture,
+                       platform::Colour maskColour, platform::Colour solidColour, bool skipLight,
+                       bool greyscale)
+    {
+        b.RenderPicture(destination, x, y, width, height, picture, maskColour, solidColour,
+                        skipLight, greyscale);
+    }
+
 private:
     Button& b;
 };
