@@ -78,9 +78,10 @@ qv_start() {
     xdotool windowfocus --sync "$QV_WINDOW"
 }
 
-# Clicks at a position of the window's client area.
+# Clicks at a position of the window's client area. The pointer comes from elsewhere each time,
+# so that the control under it sees it arrive even right after a modal message.
 qv_click() {
-    xdotool mousemove --sync $((QV_X + $1)) $((QV_Y + $2)) click 1
+    xdotool mousemove --sync 1 1 mousemove --sync $((QV_X + $1)) $((QV_Y + $2)) click 1
     sleep 0.2
 }
 
