@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QShortcut;
@@ -44,6 +45,9 @@ public:
     // The background style, whose face is the captured parent background: type 8 carries the
     // recipes that paint over the captured background.
     static constexpr int kBackgroundStyle = 8;
+    // A container that is being designed sets this property of itself to false; run time is
+    // the default.
+    static constexpr char kAmbientUserMode[] = "ambientUserMode";
 
     explicit Button(QWidget* parent = nullptr);
     ~Button() override;
@@ -52,6 +56,8 @@ public:
     // nullptr restores the default (the application palette; Qt's fonts).
     void SetSystemColours(std::shared_ptr<const platform::SystemColours> colours);
     void SetTextRenderer(std::shared_ptr<const platform::TextRenderer> text);
+    // The widget directly under the pointer; by default QApplication::widgetAt(QCursor::pos()).
+    void SetPointerLookup(std::function<QWidget*()> lookup);
 
     // Properties.
     Colour BackColor() const;
@@ -139,6 +145,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -295,6 +302,12 @@ private:
     // Dependencies and the access key shortcut (Alt + key routes to OnAccessKeyPress).
     std::shared_ptr<const platform::SystemColours> mSystemColours;
     std::unique_ptr<QShortcut> mAccessKey;
+
+    // Input state of the widget events: the hover test's pointer lookup, a Space press that
+    // clicks on its release, and the release that ends a double click (which clicks no more).
+    std::function<QWidget*()> mPointerLookup;
+    bool mSpaceDown = false;
+    bool mReleaseEndsDoubleClick = false;
 
     // Child objects.
     QTimer OverTimer;
