@@ -155,9 +155,9 @@ void Button::DrawPictureEffect(std::int32_t offset, const PicturePtr& picture)
 
     const bool sunken = mSpecialEffect == 2;
     const std::int32_t near = CheckedAdd(1, offset);
-    RenderPicture(mSurface, CheckedAdd(mPictureX, near), CheckedAdd(mPictureY, near),
-                  mPictureWidth, mPictureHeight, *picture, mMaskRGB,
-                  ShiftColor(base, sunken ? +40 : -40, false), false, false);
+    RenderPicture(mSurface, CheckedAdd(mPictureX, near), CheckedAdd(mPictureY, near), mPictureWidth,
+                  mPictureHeight, *picture, mMaskRGB, ShiftColor(base, sunken ? +40 : -40, false),
+                  false, false);
     if (mSpecialEffect < 3) {
         const std::int32_t far = CheckedAdd(-1, offset);
         RenderPicture(mSurface, CheckedAdd(mPictureX, far), CheckedAdd(mPictureY, far),

@@ -23,7 +23,6 @@ void Button::Redraw(std::uint8_t state, bool force)
     mState = state;
     mLastCaption = mCaption;
 
-    ResizeSurface();
     mSurface.Clear();
     update();
 

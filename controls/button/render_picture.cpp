@@ -67,8 +67,8 @@ void ComposePicture(std::vector<std::uint8_t>& background, const std::vector<std
 
 void Button::RenderPicture(platform::Surface& destination, std::int32_t x, std::int32_t y,
                            std::int32_t width, std::int32_t height,
-                           const platform::Picture& picture, Colour maskColour,
-                           Colour solidColour, bool skipLight, bool greyscale)
+                           const platform::Picture& picture, Colour maskColour, Colour solidColour,
+                           bool skipLight, bool greyscale)
 {
     if (width == 0 || height == 0)
         return;
