@@ -106,6 +106,31 @@ void Surface::LineTo(std::int32_t x, std::int32_t y, Colour colour)
     if (dx == 0 && dy == 0)
         return;
     const QRgb pixel = ToQRgb(colour);
+    if (dx == 0 || dy == 0) {
+        // Straight lines are half-open spans; filling them directly keeps face gradients, which
+        // are one such line per row, cheap.
+        std::int64_t left = x1;
+        std::int64_t right = x1 + 1;
+        std::int64_t top = y1;
+        std::int64_t bottom = y1 + 1;
+        if (dy == 0) {
+            left = dx > 0 ? x1 : std::int64_t{x} + 1;
+            right = dx > 0 ? std::int64_t{x} : x1 + 1;
+        } else {
+            top = dy > 0 ? y1 : std::int64_t{y} + 1;
+            bottom = dy > 0 ? std::int64_t{y} : y1 + 1;
+        }
+        left = std::max<std::int64_t>(left, 0);
+        top = std::max<std::int64_t>(top, 0);
+        right = std::min<std::int64_t>(right, Width());
+        bottom = std::min<std::int64_t>(bottom, Height());
+        for (std::int64_t row = top; row < bottom; ++row) {
+            auto* line = reinterpret_cast<QRgb*>(mImage.scanLine(static_cast<int>(row)));
+            for (std::int64_t column = left; column < right; ++column)
+                line[column] = pixel;
+        }
+        return;
+    }
     auto plot = [&](std::int64_t px, std::int64_t py) {
         if (px >= 0 && py >= 0 && px < Width() && py < Height())
             mImage.setPixel(static_cast<int>(px), static_cast<int>(py), pixel);
