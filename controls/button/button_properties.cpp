@@ -511,7 +511,11 @@ void Button::ReadProperties(const platform::PropertyStore& store)
     mButtonType = store.ReadInt(QStringLiteral("BTYPE"), 2);
     mCaption = store.ReadText(QStringLiteral("TX"), QString());
     mEnabled = store.ReadBool(QStringLiteral("ENAB"), true);
-    setFont(store.ReadFont(QStringLiteral("FONT"), font()));
+    // The loaded font is the control's own: the container's later font changes are ambient
+    // changes only.
+    QFont loaded = store.ReadFont(QStringLiteral("FONT"), font());
+    loaded.setResolveMask(QFont::AllPropertiesResolved);
+    setFont(loaded);
     mColorScheme = store.ReadInt(QStringLiteral("COLTYPE"), 1);
     mBackColor = store.ReadInt(QStringLiteral("BCOL"), mSystemColours->Get(platform::kButtonFace));
     mBackOver = store.ReadInt(QStringLiteral("BCOLO"), mBackColor);
@@ -569,6 +573,7 @@ void Button::Resize()
         return;
     mHeight = height();
     mWidth = width();
+    ResizeSurface();
     CalcLayout();
     BuildRegion();
     // An empty region would hide the whole control; no mask is the full rectangle.
