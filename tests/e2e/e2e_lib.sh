@@ -25,27 +25,24 @@ qv_fail() {
     exit 1
 }
 
-# Starts Xvfb on the first display number that is free.
+# Starts a private Xvfb. The server picks a free display number itself and reports it once it
+# accepts connections, so tests running side by side never share or steal a display.
 qv_start_x() {
-    local n
-    for n in $(seq 90 190); do
-        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$QV_WORK/xvfb.log" 2>&1 &
-        QV_XVFB_PID=$!
-        local i
-        for i in $(seq 50); do
-            if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            kill -0 "$QV_XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill "$QV_XVFB_PID" 2>/dev/null || true
-        wait "$QV_XVFB_PID" 2>/dev/null || true
-        QV_XVFB_PID=""
+    local numberFile="$QV_WORK/display" i
+    : >"$numberFile"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" >"$QV_WORK/xvfb.log" 2>&1 &
+    QV_XVFB_PID=$!
+    for i in $(seq 100); do
+        if [[ -s "$numberFile" ]]; then
+            export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")"
+            DISPLAY="$DISPLAY" xdpyinfo >/dev/null 2>&1 || qv_fail "Xvfb on $DISPLAY does not answer"
+            return 0
+        fi
+        kill -0 "$QV_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
-    qv_fail "no free X display"
+    cat "$QV_WORK/xvfb.log" >&2
+    qv_fail "Xvfb did not start"
 }
 
 # The data folder is the program's own folder, so the program is copied beside the catalogue.
