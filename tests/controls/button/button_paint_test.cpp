@@ -93,12 +93,13 @@ struct Fixture
         probe.CalcLayout();
     }
     // state: "up", "hover", "down" (pressed while hovered), "press" (pressed, no hover),
-    // "disabled".
+    // "disabled", "disabled-pressed".
     void Paint(const QByteArray& state)
     {
         probe.MouseOver() = state == "hover" || state == "down";
-        probe.Enabled() = state != "disabled";
-        probe.Redraw(state == "down" || state == "press" ? 2 : 0, true);
+        probe.Enabled() = !state.startsWith("disabled");
+        const bool pressed = state == "down" || state == "press" || state == "disabled-pressed";
+        probe.Redraw(pressed ? 2 : 0, true);
     }
     std::string Map(const std::map<Colour, char>& legend = kPalette3)
     {
@@ -128,9 +129,14 @@ private Q_SLOTS:
     void captionEffects();
     void captionColours_data();
     void captionColours();
+    void captionStateOutsideTheTableKeepsTheColour();
+    void effectBaseColours_data();
+    void effectBaseColours();
     void centredPictureGetsTheCaptionOnTop();
     void pictures_data();
     void pictures();
+    void picturePixels_data();
+    void picturePixels();
     void iconsLieOnABoxOfTheMaskColour();
     void pictureEffectCopies();
     void renderPictureSizes();
@@ -165,6 +171,7 @@ void ButtonPaintTest::squareFaces_data()
         {1, "hover", raised},
         {1, "down", sunken},
         {1, "disabled", raised},
+        {1, "disabled-pressed", raised},
         {4, "up", thinRaised},
         {4, "down", thinSunken},
         {4, "disabled", thinRaised},
@@ -182,6 +189,7 @@ void ButtonPaintTest::squareFaces_data()
         {7, "down", {"sssssh", "sQQQQh", "sQQQQh", "sQQQQh", "hhhhhh"}},
         {7, "press", thinSunken},
         {7, "disabled", thinRaised},
+        {7, "disabled-pressed", thinRaised},
         {8, "up", plain}, // no snapshot taken yet: the face fill stays
         {9, "hover", plain},
         {10, "down", plain},
@@ -484,6 +492,71 @@ void ButtonPaintTest::captionColours()
     QCOMPARE(f.probe.CaptionState(), captionState);
 }
 
+void ButtonPaintTest::captionStateOutsideTheTableKeepsTheColour()
+{
+    Fixture f(5, 16, 12, 2);
+    f.probe.BackColor() = 0x00C0C0C0;
+    f.probe.ForeOver() = 0x0000FF00;
+    f.probe.Caption() = "A";
+    f.Relayout();
+    f.probe.DrawCaption(1);
+    f.probe.Surface().Clear(0x00C0C0C0);
+    f.probe.DrawCaption(9);
+    QCOMPARE(f.Pixel(8, 5), 0x0000FF00);
+    QCOMPARE(f.probe.CaptionState(), 9);
+}
+
+// Where the caption's and the picture's effect copies take their base colour from, seen on
+// the sunken effect's dark copy (base - 40): the caption's at (6, 3), up and left of the text;
+// the picture's at its far copy.
+void ButtonPaintTest::effectBaseColours_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("state");
+    QTest::addColumn<bool>("picture");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<Colour>("colour");
+    // Caption: face 0x00C0C0C0; types 3 and 4 the face light 0x00F0F0F0; a hovered up type 6
+    // the hot face 0x00D1ADAD.
+    QTest::newRow("caption type 5") << 5 << QByteArray("up") << false << 6 << 3 << Colour{0x989898};
+    QTest::newRow("caption type 4") << 4 << QByteArray("up") << false << 6 << 3 << Colour{0xC8C8C8};
+    QTest::newRow("caption type 3") << 3 << QByteArray("up") << false << 6 << 3 << Colour{0xC8C8C8};
+    QTest::newRow("caption type 6 hover")
+        << 6 << QByteArray("hover") << false << 6 << 3 << Colour{0xA98585};
+    QTest::newRow("caption type 6 pressed while hovered")
+        << 6 << QByteArray("down") << false << 6 << 3 << Colour{0x989898};
+    // Picture (3 x 2 at (2, 2) on 7 x 6): type 2 the face light; a lifted picture (hovered
+    // 6 and 7) the hot face, its far copy at P - (2, 2).
+    QTest::newRow("picture type 9") << 9 << QByteArray("up") << true << 1 << 1 << Colour{0x989898};
+    QTest::newRow("picture type 2") << 2 << QByteArray("up") << true << 1 << 1 << Colour{0xC8C8C8};
+    QTest::newRow("picture type 7 hover")
+        << 7 << QByteArray("hover") << true << 0 << 0 << Colour{0xA98585};
+    QTest::newRow("picture type 12 hover")
+        << 12 << QByteArray("hover") << true << 1 << 1 << Colour{0x989898};
+}
+
+void ButtonPaintTest::effectBaseColours()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, state);
+    QFETCH(bool, picture);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(Colour, colour);
+    Fixture f(type, picture ? 7 : 16, picture ? 6 : 12);
+    f.probe.SpecialEffect() = 2;
+    f.probe.MaskColor() = kMagenta;
+    f.probe.UseMaskColor() = true;
+    if (picture)
+        f.probe.PictureNormal() = TestPicture();
+    else
+        f.probe.Caption() = "A";
+    f.Relayout();
+    f.Paint(state);
+    QCOMPARE(QString::number(f.Pixel(x, y), 16), QString::number(colour, 16));
+}
+
 void ButtonPaintTest::centredPictureGetsTheCaptionOnTop()
 {
     // A 4 x 4 red picture centred under the caption "A" of a type 4 face.
@@ -529,6 +602,10 @@ void ButtonPaintTest::pictures_data()
                                  << at("ffRfWff", "ffKGqff");
     QTest::newRow("type 10 down") << 10 << QByteArray("down") << true << false
                                   << at("fffffff", "fffRfWf", "fffKGqf");
+    // Hovered 6 and 7 lift the picture off its shadow silhouette, on the hover fill.
+    QTest::newRow("type 6 hover") << 6 << QByteArray("hover") << true << false
+                                  << QStringList{"BBBBBBB", "BRFWFFB", "BKGqFFB",
+                                                 "BFFsFsB", "BFFsssB", "BBBBBBB"};
     // Disabled 9 and 10: the dark pixels in shadow; the pale one and the mask are left out.
     QTest::newRow("type 10 disabled")
         << 10 << QByteArray("disabled") << true << false << at("ffsffff", "ffsssff");
@@ -552,6 +629,65 @@ void ButtonPaintTest::pictures()
     f.Relayout();
     f.Paint(state);
     QCOMPARE(QString::fromStdString(f.Map(PictureLegend())), map.join('\n') + '\n');
+}
+
+// Which picture lands where: the hover picture (a 5 x 4 green block, cut to the 3 x 2 area of
+// the normal picture) and the disabled greyscale of type 3. The normal picture's top-left
+// pixel is red; it sits at (2, 2) on a 7 x 6 face.
+void ButtonPaintTest::picturePixels_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("state");
+    QTest::addColumn<bool>("checkBox");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<Colour>("colour");
+    struct Row
+    {
+        const char* what;
+        int type;
+        const char* state;
+        bool checkBox;
+        int x, y;
+        Colour colour;
+    };
+    const Row rows[] = {
+        {"hover shows the hover picture", 9, "hover", false, 2, 2, kGreen},
+        {"hover picture is cut to the area", 9, "hover", false, 5, 2, 0x00C0C0C0},
+        {"hover picture is cut below too", 9, "hover", false, 2, 4, 0x00C0C0C0},
+        {"check box hover keeps the normal picture", 9, "hover", true, 2, 2, kRed},
+        {"pressed pushes the hover picture in", 9, "press", false, 3, 3, kGreen},
+        {"pressed leaves P to the face", 9, "press", false, 2, 2, 0x00C0C0C0},
+        {"check box pressed still uses the hover picture", 9, "press", true, 3, 3, kGreen},
+        {"type 6 pressed pushes the normal picture in", 6, "press", false, 3, 3, kRed},
+        {"type 6 hover lifts the normal picture", 6, "hover", false, 1, 1, kRed},
+        {"type 3 disabled is grey and pushed in", 3, "disabled", false, 3, 3, 0x004C4C4C},
+        {"type 3 disabled green turns grey", 3, "disabled", false, 4, 4, 0x00969696},
+    };
+    for (const Row& row : rows)
+        QTest::newRow(row.what) << row.type << QByteArray(row.state) << row.checkBox << row.x
+                                << row.y << row.colour;
+}
+
+void ButtonPaintTest::picturePixels()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, state);
+    QFETCH(bool, checkBox);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(Colour, colour);
+    QImage over(5, 4, QImage::Format_RGB32);
+    over.fill(platform::ToQRgb(kGreen));
+    Fixture f(type, 7, 6);
+    f.probe.PictureNormal() = TestPicture();
+    f.probe.PictureOver() = platform::Picture::FromImage(over);
+    f.probe.MaskColor() = kMagenta;
+    f.probe.UseMaskColor() = true;
+    f.probe.CheckBoxBehaviour() = checkBox;
+    f.Relayout();
+    f.Paint(state);
+    QCOMPARE(QString::number(f.Pixel(x, y), 16), QString::number(colour, 16));
 }
 
 void ButtonPaintTest::iconsLieOnABoxOfTheMaskColour()
