@@ -44,8 +44,11 @@ void Button::PaintType2(Face face)
     const float step = GradientStep(H);
     if (face == Face::Up) {
         // The lightest row at the top; row 0 keeps the face fill until the frame covers it.
-        for (std::int32_t i = 1; i <= H; ++i)
+        // A 64-bit counter, so a height of INT32_MAX ends the loop instead of wrapping.
+        for (std::int64_t row = 1; row <= H; ++row) {
+            const auto i = static_cast<std::int32_t>(row);
             DrawLine(0, i, W, i, S(FL, GradientAmount(step, i)));
+        }
         DrawCaption(CaptionHover());
         DrawRect(0, 0, W, H, kFrame, true);
         Corners(kCorner);
@@ -72,7 +75,8 @@ void Button::PaintType2(Face face)
 
     // Down: the gradient reversed on a darker base, darkest at the top.
     const Colour base = S(FL, -32);
-    for (std::int32_t i = 1; i <= H; ++i) {
+    for (std::int64_t counter = 1; counter <= H; ++counter) {
+        const auto i = static_cast<std::int32_t>(counter);
         const std::int32_t row = CheckedSub(H, i);
         DrawLine(0, row, W, row, S(base, GradientAmount(step, i)));
     }

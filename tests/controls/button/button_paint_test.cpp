@@ -820,10 +820,20 @@ void ButtonPaintTest::overflowAbandonsThePaint()
     f.Paint("press");
     QCOMPARE(f.probe.State(), std::uint8_t{2});
     QCOMPARE(f.Pixel(0, 0), 0x00C0C0C0); // the face fill before the abandoned step stays
-    // Colours derived for the paint are intact afterwards.
     f.probe.PictureX() = 2;
     f.Paint("up");
     QCOMPARE(f.Pixel(2, 2), kRed);
+
+    // A hovered type 6 face as wide as the 32-bit range: its fill from (1, 1) cannot be
+    // computed. The scheme 2 hover colours are put back all the same.
+    Fixture wide(6, 6, 5, 2);
+    wide.probe.BackColor() = 0x00C0C0C0;
+    wide.probe.BackOver() = 0x00404040;
+    wide.probe.SetSize(INT_MAX, 5); // more than an image can hold: the surface stays empty
+    wide.Relayout();
+    wide.Paint("hover");
+    QCOMPARE(wide.probe.BackColor(), 0x00C0C0C0);
+    QCOMPARE(wide.probe.FaceColor(), 0x00C0C0C0);
 }
 
 } // namespace quorvel
