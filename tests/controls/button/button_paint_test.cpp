@@ -130,6 +130,7 @@ private Q_SLOTS:
     void captionColours_data();
     void captionColours();
     void captionStateOutsideTheTableKeepsTheColour();
+    void engravedPassesPartWithThePictureAbove();
     void effectBaseColours_data();
     void effectBaseColours();
     void centredPictureGetsTheCaptionOnTop();
@@ -504,6 +505,24 @@ void ButtonPaintTest::captionStateOutsideTheTableKeepsTheColour()
     f.probe.DrawCaption(9);
     QCOMPARE(f.Pixel(8, 5), 0x0000FF00);
     QCOMPARE(f.probe.CaptionState(), 9);
+}
+
+void ButtonPaintTest::engravedPassesPartWithThePictureAbove()
+{
+    // With the picture above, the text sits on the bottom edge while the highlight pass stays
+    // one pixel right and down of the measured caption.
+    Fixture f(3, 16, 20);
+    f.probe.PictureNormal() = TestPicture();
+    f.probe.PicturePosition() = 2;
+    f.probe.Caption() = "A";
+    f.Relayout();
+    f.Paint("disabled");
+    QCOMPARE(f.probe.CaptionShiftRect(), (platform::Rect{7, 9, 11, 15}));
+    QCOMPARE(f.probe.CaptionTextRect(), (platform::Rect{7, 12, 11, 18}));
+    QCOMPARE(f.Pixel(8, 10), 0x00FFFFFF); // highlight pass, rows 9 to 12
+    QCOMPARE(f.Pixel(8, 12), 0x00808080); // the shadow text covers its last row
+    QCOMPARE(f.Pixel(8, 15), 0x00808080);
+    QCOMPARE(f.Pixel(8, 16), 0x00DFDFDF);
 }
 
 // Where the caption's and the picture's effect copies take their base colour from, seen on
