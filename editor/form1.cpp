@@ -6,23 +6,25 @@
 #include "catalogue/row_text.h"
 #include "catalogue/section_area.h"
 #include "controls/banner/qevbanner.h"
+#include "controls/button/button.h"
 #include "editor/catalogue_row_delegate.h"
 #include "editor/code_page.h"
 #include "editor/grid_type_name.h"
 #include "editor/messenger.h"
 #include "editor/window_fonts.h"
 #include "editor/window_units.h"
+#include "platform/property_store.h"
 #include "resources/resource_paths.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 #include <cfloat>
@@ -248,31 +250,28 @@ void Form1::CreateControls()
     connect(mList1, &QListWidget::itemClicked, this, &Form1::List1_Click);
 }
 
-// The one place that makes the two push buttons, so the owner-drawn control can take over here.
+// The two push buttons are owner-drawn Buttons that take their look from saved settings.
 void Form1::CreateCommandButtons()
 {
-    const auto make = [this](QWidget* parent, const QString& name, const QRect& rect,
-                             const QString& caption, const QString& picture) {
-        auto* button = new QPushButton(caption, parent);
+    const auto make = [](QWidget* parent, const QString& name, const QRect& rect,
+                         const char* settings, const QString& accessibleName) {
+        auto* button = new Button(parent);
         button->setObjectName(name);
         button->setGeometry(rect);
-        button->setFont(ButtonFont());
-        const QIcon icon(picture);
-        if (!icon.isNull()) {
-            button->setIcon(icon);
-            button->setIconSize(icon.availableSizes().value(0, QSize(20, 20)));
-        }
-        button->setAutoDefault(false);
+        button->setAccessibleName(accessibleName);
+        QFile file(QString::fromLatin1(settings));
+        // Compiled in, so it always opens; without it the button would show its defaults.
+        if (file.open(QIODevice::ReadOnly))
+            button->ReadProperties(
+                platform::PropertyStore::FromText(QString::fromUtf8(file.readAll())));
         return button;
     };
     mCommand1 = make(this, QStringLiteral("Command1"), TwipsRect(8100, 795, 1140, 795),
-                     QStringLiteral("save"), QString::fromLatin1(resources::kSavePicture));
-    mCommand1->setAccessibleName(QStringLiteral("save"));
+                     resources::kCommand1Settings, QStringLiteral("save"));
     mCommand2 = make(mFrame2, QStringLiteral("Command2"), TwipsRect(6465, 255, 1065, 510),
-                     QString(), QString::fromLatin1(resources::kOkPicture));
-    mCommand2->setAccessibleName(QStringLiteral("OK"));
-    connect(mCommand1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(mCommand2, &QPushButton::clicked, this, &Form1::Command2_Click);
+                     resources::kCommand2Settings, QStringLiteral("OK"));
+    connect(mCommand1, &Button::Click, this, &Form1::Command1_Click);
+    connect(mCommand2, &Button::Click, this, &Form1::Command2_Click);
 }
 
 void Form1::SetTabOrder()

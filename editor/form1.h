@@ -12,10 +12,10 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 namespace quorvel {
 
+class Button;
 class CatalogueRowDelegate;
 class Messenger;
 class QEVbanner;
@@ -83,8 +83,8 @@ private:
     std::array<QLabel*, 2> mLabel1{};
     QListWidget* mList1 = nullptr;
     CatalogueRowDelegate* mRowDelegate = nullptr;
-    QPushButton* mCommand1 = nullptr;
-    QPushButton* mCommand2 = nullptr;
+    Button* mCommand1 = nullptr;
+    Button* mCommand2 = nullptr;
 };
 
 } // namespace quorvel

@@ -7,6 +7,7 @@
 #include "tests/controls/button/behaviour_probe.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -147,6 +148,8 @@ private Q_SLOTS:
     void keyboard();
     void accessKey_data();
     void accessKey();
+    void editorButtonsSavedSettings_data();
+    void editorButtonsSavedSettings();
 };
 
 // Each row sets one property on a shown button and names the notice it must send and whether
@@ -915,6 +918,69 @@ void ButtonBehaviourTest::accessKey()
     QCOMPARE(f.button->Value(), value);
     if (enabled)
         QCOMPARE(f.probe.LastButton(), 1);
+}
+
+void ButtonBehaviourTest::editorButtonsSavedSettings_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<int>("buttonType");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<Colour>("maskColour");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::newRow("Command1, save") << ":/quorvel/form1-command1.txt" << 2 << "save" << 0x00C0C0C0
+                                    << ":/quorvel/save.xpm" << QSize(20, 20);
+    QTest::newRow("Command2, OK") << ":/quorvel/form1-command2.txt" << 7 << "" << 0x00FFFFFF
+                                  << ":/quorvel/ok.xpm" << QSize(39, 20);
+}
+
+void ButtonBehaviourTest::editorButtonsSavedSettings()
+{
+    QFETCH(QString, resource);
+    QFETCH(int, buttonType);
+    QFETCH(QString, caption);
+    QFETCH(Colour, maskColour);
+    QFETCH(QString, picture);
+    QFETCH(QSize, pictureSize);
+
+    QFile file(resource);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const PropertyStore store = PropertyStore::FromText(QString::fromUtf8(file.readAll()));
+    // The window keeps its keys in lower case and no entry for the missing hover picture.
+    for (const QString& key : store.Keys())
+        QCOMPARE(key, key.toLower());
+    QVERIFY(!store.Contains("PICH"));
+
+    Fixture f;
+    f.button->ReadProperties(store);
+    const Button& b = *f.button;
+    QCOMPARE(b.ButtonType(), buttonType);
+    QCOMPARE(b.Caption(), caption);
+    QVERIFY(b.Enabled());
+    QCOMPARE(b.FontName(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(b.Font().pixelSize(), 11); // 8.25 points at 96 dpi
+    QCOMPARE(b.Font().weight(), QFont::Normal);
+    QCOMPARE(b.ColorScheme(), 1);
+    QCOMPARE(b.BackColor(), 0x00D8E9EC);
+    QCOMPARE(b.BackOver(), 0x00D8E9EC);
+    QCOMPARE(b.ForeColor(), 0);
+    QCOMPARE(b.ForeOver(), 0);
+    QCOMPARE(b.MaskColor(), maskColour);
+    QCOMPARE(b.MousePointer(), 99);
+    QVERIFY(b.MouseIcon());
+    QCOMPARE(b.MouseIcon()->Image().size(), QSize(32, 32));
+    QCOMPARE(PropertyStore::PictureHotSpot(*b.MouseIcon()), std::optional<QPoint>(QPoint(6, 0)));
+    QVERIFY(b.PictureNormal());
+    QCOMPARE(PropertyStore::PictureName(*b.PictureNormal()), picture);
+    QCOMPARE(b.PictureNormal()->Image().size(), pictureSize);
+    QVERIFY(!b.PictureOver());
+    QVERIFY(b.UseMaskColor());
+    QCOMPARE(b.PicturePosition(), 2);
+    QVERIFY(!b.UseGreyscale());
+    QCOMPARE(b.SpecialEffect(), 0);
+    QVERIFY(b.HandPointer());
+    QVERIFY(!b.CheckBoxBehaviour());
+    QVERIFY(!b.Value());
 }
 
 } // namespace quorvel
