@@ -1,6 +1,12 @@
-// Start-up cost of the editor window: from construction to the first painted window with a
-// 1000-record catalogue, beside an empty window of the same size (the floor), and the share that
-// reading the catalogue and building its rows takes of it. Runs off-screen.
+// Start-up cost of the editor window with a 1000-record catalogue, beside an empty window of the
+// same size and flags (the floor).
+//
+// The start-up benchmarks time each start in a fresh process forked from this one, which never
+// creates an application object itself: the child takes its clock, creates the QApplication,
+// builds and shows the window, and stops the clock once the window's first frame has been
+// painted. So each start pays, as a real one does, for the platform plugin, the fonts, the style
+// and the first backing store. They run off-screen, and under X too when DISPLAY is set (for
+// example under xvfb-run). The in-process benchmarks after them share one application object.
 
 #include "catalogue/library_file.h"
 #include "catalogue/library_format.h"
@@ -11,24 +17,35 @@
 #include "editor/messenger.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
 using namespace quorvel;
 namespace cat = quorvel::catalogue;
+using Clock = std::chrono::steady_clock;
+
+// The editor window's flags once it is loaded (it is topmost then); the floor uses the same.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                         Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
+constexpr int kWindowWidth = 631; // 9465 x 7380 twips
+constexpr int kWindowHeight = 492;
 
 class SilentMessenger final : public Messenger
 {
@@ -41,129 +58,265 @@ public:
     }
 };
 
-// Counts the paint events a window and its children receive.
-class PaintWatch : public QObject
+// Shows a window and waits until its first frame is complete. The window's own paint event
+// comes first, its children paint in the same pass and the frame is flushed before control
+// returns to the event loop, where the call queued at that first paint event then runs.
+class FirstFrame : public QObject
 {
 public:
-    bool eventFilter(QObject*, QEvent* event) override
+    explicit FirstFrame(QWidget& window) : mWindow(window) { mWindow.installEventFilter(this); }
+    ~FirstFrame() override { mWindow.removeEventFilter(this); }
+    FirstFrame(const FirstFrame&) = delete;
+    FirstFrame& operator=(const FirstFrame&) = delete;
+
+    void ShowAndWait()
     {
-        if (event->type() == QEvent::Paint) {
-            ++paints;
+        mWindow.show();
+        while (!mDone) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        }
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &mWindow && event->type() == QEvent::Paint && !mPainted) {
+            mPainted = true;
+            QMetaObject::invokeMethod(
+                this, [this] { mDone = true; }, Qt::QueuedConnection);
         }
         return false;
     }
-    int paints = 0;
+
+private:
+    QWidget& mWindow;
+    bool mPainted = false;
+    bool mDone = false;
 };
 
-const QTemporaryDir& CatalogueFolder()
+std::unique_ptr<cat::MeshTable> FullTable()
 {
-    static const QTemporaryDir folder = [] {
-        QTemporaryDir dir;
-        cat::MeshTable table;
-        for (int slot = 1; slot <= cat::kMaxRecords; ++slot) {
-            cat::MeshRecord& record = table[slot];
-            const std::string name = "Q" + std::to_string(slot) + "         ";
-            std::copy_n(name.begin(), 10, record.GridType.begin());
-            record.GridLength = 5.0f + static_cast<float>(slot % 3);
-            record.GridWidth = 2.15f;
-            record.LenCount = static_cast<std::int16_t>(1 + slot % 2);
-            record.WidCount = 1;
-            record.LenDia = 5.0f + static_cast<float>(slot % 6);
-            record.WidDia = 6.0f;
-            record.LenSpace = 150.0f;
-            record.WidSpace = 250.0f;
-            record.LenArea = 1.308958f;
-            record.WidArea = 1.130973f;
-            record.UnitWeight = 2.09f;
-        }
-        QFile file(dir.filePath(QStringLiteral("ZAFIK.LIB")));
-        if (!file.open(QIODevice::WriteOnly)) {
-            std::abort();
-        }
-        const std::string bytes = cat::SerializeMeshLibrary(table);
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        return dir;
-    }();
-    return folder;
+    auto table = std::make_unique<cat::MeshTable>();
+    for (int slot = 1; slot <= cat::kMaxRecords; ++slot) {
+        cat::MeshRecord& record = (*table)[slot];
+        std::string name = "Q" + std::to_string(slot);
+        name.resize(record.GridType.size(), ' ');
+        std::copy(name.begin(), name.end(), record.GridType.begin());
+        record.GridLength = 5.0f + static_cast<float>(slot % 3);
+        record.GridWidth = 2.15f;
+        record.LenCount = static_cast<std::int16_t>(1 + slot % 2);
+        record.WidCount = 1;
+        record.LenDia = 5.0f + static_cast<float>(slot % 6);
+        record.WidDia = 6.0f;
+        record.LenSpace = 150.0f;
+        record.WidSpace = 250.0f;
+        record.LenArea = 1.308958f;
+        record.WidArea = 1.130973f;
+        record.UnitWeight = 2.09f + static_cast<float>(slot) / 97.0f;
+    }
+    return table;
 }
 
-void WaitForPaint(QWidget& window, const PaintWatch& watch)
+// A folder holding a ZAFIK.LIB of 1000 records, for the whole run.
+const std::string& CatalogueFolder()
 {
-    window.show();
-    while (watch.paints == 0) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    static const QTemporaryDir folder;
+    static const std::string path = [] {
+        QFile file(folder.filePath(QStringLiteral("ZAFIK.LIB")));
+        const std::string bytes = cat::SerializeMeshLibrary(*FullTable());
+        if (!folder.isValid() || !file.open(QIODevice::WriteOnly) ||
+            file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+                static_cast<qint64>(bytes.size())) {
+            std::fprintf(stderr, "cannot write the benchmark catalogue\n");
+            std::abort();
+        }
+        return folder.path().toStdString();
+    }();
+    return path;
+}
+
+// Reading the catalogue and building its list rows: the editor's own work at start-up.
+int LoadAndBuildRows(const std::string& folder)
+{
+    auto table = std::make_unique<cat::MeshTable>();
+    if (!cat::LoadMeshLibrary(folder, *table).ok) {
+        return -1;
     }
+    QStringList rows;
+    for (int slot = 1; cat::SlotInUse(*table, slot); ++slot) {
+        rows.append(FromCodePage(cat::RowText((*table)[slot])));
+    }
+    return static_cast<int>(rows.size());
+}
+
+enum class Start
+{
+    EmptyWindow,
+    Form1,
+    LoadAndRows
+};
+
+constexpr double kFailed = -1.0;
+constexpr double kFlagsDiffer = -2.0;
+
+double Milliseconds(Clock::time_point since)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+}
+
+// Runs in the child: one start from nothing, in milliseconds.
+double TimeOneStart(Start start, const char* platform, const std::string& folder)
+{
+    ::setenv("QT_QPA_PLATFORM", platform, 1);
+    const Clock::time_point begin = Clock::now();
+    if (start == Start::LoadAndRows) {
+        return LoadAndBuildRows(folder) == cat::kMaxRecords ? Milliseconds(begin) : kFailed;
+    }
+    int argc = 1;
+    char program[] = "bench_editor";
+    char* argv[] = {program, nullptr};
+    QApplication app(argc, argv);
+    if (start == Start::EmptyWindow) {
+        QWidget window(nullptr, kWindowFlags);
+        window.setFixedSize(kWindowWidth, kWindowHeight);
+        FirstFrame(window).ShowAndWait();
+        return Milliseconds(begin);
+    }
+    SilentMessenger messenger;
+    Form1 form(folder, messenger);
+    if (!form.Form_Load()) {
+        return kFailed;
+    }
+    FirstFrame(form).ShowAndWait();
+    const double elapsed = Milliseconds(begin);
+    const bool sameAsFloor = form.windowFlags() == kWindowFlags && form.width() == kWindowWidth &&
+                             form.height() == kWindowHeight;
+    return sameAsFloor ? elapsed : kFlagsDiffer;
+}
+
+// Forks a child for one start and reads its time back over a pipe.
+double TimeInFreshProcess(Start start, const char* platform, const std::string& folder)
+{
+    int channel[2];
+    if (::pipe(channel) != 0) {
+        return kFailed;
+    }
+    std::fflush(nullptr); // the child must not write out the parent's buffered output again
+    const pid_t child = ::fork();
+    if (child < 0) {
+        ::close(channel[0]);
+        ::close(channel[1]);
+        return kFailed;
+    }
+    if (child == 0) {
+        ::close(channel[0]);
+        const double elapsed = TimeOneStart(start, platform, folder);
+        const bool sent = ::write(channel[1], &elapsed, sizeof elapsed) == sizeof elapsed;
+        // No exit handlers: they would remove the parent's catalogue folder.
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(channel[1]);
+    double elapsed = kFailed;
+    const bool received = ::read(channel[0], &elapsed, sizeof elapsed) == sizeof elapsed;
+    ::close(channel[0]);
+    int status = 0;
+    const bool exited =
+        ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return received && exited ? elapsed : kFailed;
+}
+
+void BM_Start(benchmark::State& state, Start start, const char* platform)
+{
+    if (QCoreApplication::instance() != nullptr) {
+        state.SkipWithError("a fresh start must be forked before any application object exists");
+        return;
+    }
+    const std::string& folder = CatalogueFolder();
+    for (auto _ : state) {
+        const double elapsed = TimeInFreshProcess(start, platform, folder);
+        if (elapsed == kFlagsDiffer) {
+            state.SkipWithError("the editor window no longer has the floor's size and flags");
+            break;
+        }
+        if (elapsed < 0) {
+            state.SkipWithError("the child process failed");
+            break;
+        }
+        state.SetIterationTime(elapsed / 1000.0);
+    }
+}
+
+// The in-process benchmarks share one application object, created at their first use.
+QApplication& Application()
+{
+    static int argc = 1;
+    static char program[] = "bench_editor";
+    static char* argv[] = {program, nullptr};
+    static QApplication app(argc, argv);
+    return app;
 }
 
 void BM_EmptyWindowFirstPaint(benchmark::State& state)
 {
+    Application();
     for (auto _ : state) {
-        QWidget window;
-        window.setFixedSize(631, 492);
-        PaintWatch watch;
-        window.installEventFilter(&watch);
-        WaitForPaint(window, watch);
+        QWidget window(nullptr, kWindowFlags);
+        window.setFixedSize(kWindowWidth, kWindowHeight);
+        FirstFrame(window).ShowAndWait();
     }
 }
-BENCHMARK(BM_EmptyWindowFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BM_Form1FirstPaint(benchmark::State& state)
 {
-    const std::string folder = CatalogueFolder().path().toStdString();
+    Application();
     SilentMessenger messenger;
     for (auto _ : state) {
-        Form1 form(folder, messenger);
-        PaintWatch watch;
-        form.installEventFilter(&watch);
+        Form1 form(CatalogueFolder(), messenger);
         if (!form.Form_Load()) {
             state.SkipWithError("the catalogue could not be read");
             break;
         }
-        WaitForPaint(form, watch);
-        state.PauseTiming();
-        form.hide();
-        state.ResumeTiming();
+        FirstFrame(form).ShowAndWait();
     }
 }
-BENCHMARK(BM_Form1FirstPaint)->Unit(benchmark::kMillisecond);
 
-// The part of the start-up that only creates the window's controls, for comparison.
+// Only creating the window's controls, for comparison.
 void BM_Form1Controls(benchmark::State& state)
 {
-    const std::string folder = CatalogueFolder().path().toStdString();
+    Application();
     SilentMessenger messenger;
     for (auto _ : state) {
-        Form1 form(folder, messenger);
+        Form1 form(CatalogueFolder(), messenger);
         benchmark::DoNotOptimize(&form);
     }
 }
-BENCHMARK(BM_Form1Controls)->Unit(benchmark::kMillisecond);
+
+// Creating the controls and loading the catalogue into them, without showing the window.
+void BM_Form1Load(benchmark::State& state)
+{
+    Application();
+    SilentMessenger messenger;
+    for (auto _ : state) {
+        Form1 form(CatalogueFolder(), messenger);
+        benchmark::DoNotOptimize(form.Form_Load());
+    }
+}
 
 void BM_Load(benchmark::State& state)
 {
-    const std::string folder = CatalogueFolder().path().toStdString();
+    const std::string& folder = CatalogueFolder();
     for (auto _ : state) {
         auto table = std::make_unique<cat::MeshTable>();
         benchmark::DoNotOptimize(cat::LoadMeshLibrary(folder, *table).recordsRead);
     }
 }
-BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
 void BM_LoadAndRows(benchmark::State& state)
 {
-    const std::string folder = CatalogueFolder().path().toStdString();
+    const std::string& folder = CatalogueFolder();
     for (auto _ : state) {
-        auto table = std::make_unique<cat::MeshTable>();
-        const cat::LoadResult loaded = cat::LoadMeshLibrary(folder, *table);
-        QStringList rows;
-        for (int slot = 1; cat::SlotInUse(*table, slot); ++slot) {
-            rows.append(FromCodePage(cat::RowText((*table)[slot])));
-        }
-        benchmark::DoNotOptimize(loaded.recordsRead);
-        benchmark::DoNotOptimize(rows.size());
+        benchmark::DoNotOptimize(LoadAndBuildRows(folder));
     }
 }
-BENCHMARK(BM_LoadAndRows)->Unit(benchmark::kMillisecond);
 
 // Prints the usual table, then how the start-up compares with the floor.
 class SummaryReporter : public benchmark::ConsoleReporter
@@ -172,101 +325,114 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            if (!run.error_occurred) {
-                mSeconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+            const bool repeated = run.repetitions > 1;
+            if (run.error_occurred || (repeated && run.aggregate_name != "median")) {
+                continue;
             }
+            mMilliseconds[run.run_name.function_name] =
+                run.GetAdjustedRealTime() *
+                benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
+                benchmark::GetTimeUnitMultiplier(run.time_unit);
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
-    void Summarise() const
+    void Summarise(const std::vector<const char*>& platforms) const
     {
-        const auto find = [this](const char* name) {
-            const auto it = mSeconds.find(name);
-            return it == mSeconds.end() ? 0.0 : it->second;
-        };
-        const double floor = find("BM_EmptyWindowFirstPaint");
-        const double form = find("BM_Form1FirstPaint");
-        const double load = find("BM_LoadAndRows");
-        if (floor > 0 && form > 0) {
-            std::printf("Form1 first paint / empty window first paint: %.2fx (target 1.25x)\n",
-                        form / floor);
-            std::printf("load + rows share of Form1 start-up: %.1f%% (target under 5%%)\n",
-                        100.0 * load / form);
+        const double loadAndRows = Find("BM_Start/LoadAndRows");
+        const double warmLoadAndRows = Find("BM_LoadAndRows");
+        for (const char* platform : platforms) {
+            const std::string suffix = std::string("/") + platform;
+            const double floor = Find("BM_Start/EmptyWindow" + suffix);
+            const double form = Find("BM_Start/Form1" + suffix);
+            if (floor <= 0 || form <= 0) {
+                continue;
+            }
+            std::printf("%s, start to first frame (median): empty window %.1f ms, Form1 %.1f ms: "
+                        "%.2fx the floor (target 1.25x)\n",
+                        platform, floor, form, form / floor);
+            if (loadAndRows > 0) {
+                std::printf("%s, load + rows of a fresh process %.2f ms: %.1f%% of Form1's "
+                            "start-up (target under 5%%)\n",
+                            platform, loadAndRows, 100.0 * loadAndRows / form);
+            }
+            if (warmLoadAndRows > 0) {
+                std::printf("%s, load + rows in a running process %.2f ms: %.1f%%\n", platform,
+                            warmLoadAndRows, 100.0 * warmLoadAndRows / form);
+            }
         }
     }
 
 private:
-    std::map<std::string, double> mSeconds;
+    double Find(const std::string& name) const
+    {
+        const auto it = mMilliseconds.find(name);
+        return it == mMilliseconds.end() ? 0.0 : it->second;
+    }
+
+    std::map<std::string, double> mMilliseconds;
 };
-
-// The first window of a fresh process also pays for the fonts, the style and the platform's
-// first backing store: one such start, timed from the window's construction.
-double ColdStartMilliseconds(const std::string& which, const std::string& folder)
-{
-    SilentMessenger messenger;
-    QElapsedTimer timer;
-    timer.start();
-    PaintWatch watch;
-    if (which == "form1") {
-        Form1 form(folder, messenger);
-        form.installEventFilter(&watch);
-        if (!form.Form_Load()) {
-            return -1;
-        }
-        WaitForPaint(form, watch);
-    } else {
-        QWidget window;
-        window.setFixedSize(631, 492);
-        window.installEventFilter(&watch);
-        WaitForPaint(window, watch);
-    }
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-// Median of several fresh processes that each time one cold start.
-double MedianColdStart(const char* program, const std::string& which, const std::string& folder)
-{
-    std::vector<double> samples;
-    for (int i = 0; i < 9; ++i) {
-        QProcess child;
-        child.start(QString::fromLocal8Bit(program),
-                    {QStringLiteral("--cold-start=%1").arg(QString::fromStdString(which)),
-                     QString::fromStdString(folder)});
-        if (!child.waitForFinished(30000)) {
-            return -1;
-        }
-        samples.push_back(child.readAllStandardOutput().trimmed().toDouble());
-    }
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+
+    // Qt warns on every start without one; the children share this one.
+    const QTemporaryDir runtimeFolder;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid()) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
+    }
+
+    std::vector<const char*> platforms{"offscreen"};
+    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+        platforms.push_back("xcb");
+    }
+    // Every fresh start is registered, and so runs, before the first in-process benchmark
+    // creates this process's application object.
+    constexpr int kStarts = 15;
+    benchmark::RegisterBenchmark("BM_Start/LoadAndRows", BM_Start, Start::LoadAndRows, "offscreen")
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(kStarts)
+        ->ReportAggregatesOnly();
+    for (const char* platform : platforms) {
+        for (const auto& [name, start] :
+             {std::pair{"EmptyWindow", Start::EmptyWindow}, std::pair{"Form1", Start::Form1}}) {
+            benchmark::RegisterBenchmark((std::string("BM_Start/") + name + "/" + platform).c_str(),
+                                         BM_Start, start, platform)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1)
+                ->Repetitions(kStarts)
+                ->ReportAggregatesOnly();
+        }
+    }
+
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments[1].startsWith(QStringLiteral("--cold-start="))) {
-        const std::string which = arguments[1].section(QLatin1Char('='), 1).toStdString();
-        std::printf("%.3f\n", ColdStartMilliseconds(which, arguments[2].toStdString()));
-        return 0;
+    struct InProcess
+    {
+        const char* name;
+        void (*function)(benchmark::State&);
+    };
+    for (const InProcess& bench :
+         {InProcess{"BM_EmptyWindowFirstPaint", BM_EmptyWindowFirstPaint},
+          InProcess{"BM_Form1FirstPaint", BM_Form1FirstPaint},
+          InProcess{"BM_Form1Controls", BM_Form1Controls}, InProcess{"BM_Form1Load", BM_Form1Load},
+          InProcess{"BM_Load", BM_Load}, InProcess{"BM_LoadAndRows", BM_LoadAndRows}}) {
+        benchmark::RegisterBenchmark(bench.name, bench.function)->Unit(benchmark::kMillisecond);
     }
 
-    benchmark::Initialize(&argc, argv);
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.Summarise();
+    reporter.Summarise(platforms);
     benchmark::Shutdown();
-
-    const std::string folder = CatalogueFolder().path().toStdString();
-    const double coldFloor = MedianColdStart(argv[0], "empty", folder);
-    const double coldForm = MedianColdStart(argv[0], "form1", folder);
-    std::printf("cold start, median of 9 processes: empty window %.1f ms, Form1 %.1f ms, %.2fx\n",
-                coldFloor, coldForm, coldFloor > 0 ? coldForm / coldFloor : 0.0);
     return 0;
 }
