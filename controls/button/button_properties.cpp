@@ -59,8 +59,9 @@ Button::PicturePtr CursorPicture(const QCursor& cursor)
         platform::Picture::Type::Icon);
 }
 
-// Passes the container's font and palette changes on as ambient changes. A child of the
-// control, so it goes with it.
+// Passes the container's font changes on as ambient changes: the control holds a font of its
+// own, so they do not reach it by propagation (palette changes do, through changeEvent). A child
+// of the control, so it goes with it.
 class ContainerWatcher : public QObject
 {
 public:
@@ -83,8 +84,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == mContainer &&
-            (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange))
+        if (watched == mContainer && event->type() == QEvent::FontChange)
             mChanged();
         return false;
     }
