@@ -29,17 +29,15 @@ std::string_view FieldReader::ReadField()
     return value;
 }
 
-bool FieldReader::AtSeparator() const
-{
-    const char c = mBytes[mPos];
-    return c == ',' || c == '\r' || c == '\n';
-}
-
 void FieldReader::SkipToSeparator()
 {
-    while (!AtEnd() && !AtSeparator()) {
-        ++mPos;
+    const char* const bytes = mBytes.data();
+    const std::size_t size = mBytes.size();
+    std::size_t pos = mPos;
+    while (pos < size && bytes[pos] != ',' && bytes[pos] != '\r' && bytes[pos] != '\n') {
+        ++pos;
     }
+    mPos = pos;
 }
 
 void FieldReader::ConsumeSeparator()

@@ -19,7 +19,6 @@ public:
     std::string_view ReadField();
 
 private:
-    bool AtSeparator() const;
     void SkipToSeparator();
     void ConsumeSeparator();
 

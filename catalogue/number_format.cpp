@@ -1,9 +1,15 @@
 #include "catalogue/number_format.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <optional>
 #include <system_error>
+#include <type_traits>
 
 namespace quorvel::catalogue {
 
@@ -127,15 +133,115 @@ std::string ApplyPicture(const DecimalForm& form, std::string_view picture)
     return text;
 }
 
-template <typename Real> std::string FormatFixedImpl(Real value, int width, int decimals)
+// |value| * 10^decimals rounded half away from zero on the value's shortest decimal form, worked
+// out in binary: exact for these decimals, since a float's 24-bit significand times 10^8 still
+// fits a double. The shortest form lies within half an ulp of the value, so the binary and the
+// decimal roundings differ only near a half; there nothing is returned and the caller works on
+// the digits instead.
+constexpr int kFastDecimals = 8;
+
+std::optional<std::uint64_t> FastScaledRounded(float value, int decimals)
+{
+    static constexpr double kPowers[kFastDecimals + 1] = {1e0, 1e1, 1e2, 1e3, 1e4,
+                                                          1e5, 1e6, 1e7, 1e8};
+    const float magnitude = std::fabs(value);
+    const double power = kPowers[decimals];
+    const double scaled = static_cast<double>(magnitude) * power;
+    // Below 2^53 and not negative: the conversion truncates exactly.
+    const auto whole = static_cast<std::uint64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(whole);
+    // The next float up is one more in the bit pattern of a finite non-negative float.
+    const float next = std::bit_cast<float>(std::bit_cast<std::uint32_t>(magnitude) + 1);
+    const double ulp = static_cast<double>(next) - static_cast<double>(magnitude);
+    if (std::fabs(fraction - 0.5) <= ulp * power) {
+        return std::nullopt;
+    }
+    return whole + (fraction > 0.5 ? 1 : 0);
+}
+
+// Writes the digits of n, most significant first, and returns the end.
+char* WriteDigits(char* out, std::uint64_t n, int minDigits)
+{
+    char reversed[24];
+    int count = 0;
+    while (n != 0 || count < minDigits) {
+        reversed[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    while (count > 0) {
+        *out++ = reversed[--count];
+    }
+    return out;
+}
+
+// The text cut to `width` characters or right-aligned in them.
+void AppendFitted(std::string& out, std::string_view text, int width)
+{
+    const auto size = static_cast<std::size_t>(width);
+    if (text.size() >= size) {
+        out.append(text.data(), size);
+        return;
+    }
+    out.append(size - text.size(), ' ');
+    out.append(text);
+}
+
+// The list rows format ten floats each; this skips the digit strings for all but near-halves.
+// False, with nothing appended, where the digits must decide.
+bool AppendFastFixed(std::string& out, float value, int width, int decimals)
+{
+    if (decimals > kFastDecimals) {
+        return false;
+    }
+    const std::optional<std::uint64_t> scaled = FastScaledRounded(value, decimals);
+    if (!scaled) {
+        return false;
+    }
+    std::uint64_t unit = 1;
+    for (int i = 0; i < decimals; ++i) {
+        unit *= 10;
+    }
+    char text[48];
+    char* end = text;
+    if (value < 0 && *scaled != 0) {
+        *end++ = '-';
+    }
+    if (decimals == 0) {
+        end = WriteDigits(end, *scaled, 0);
+    } else {
+        end = WriteDigits(end, *scaled / unit, 1);
+        *end++ = '.';
+        end = WriteDigits(end, *scaled % unit, decimals);
+    }
+    const auto length = static_cast<std::size_t>(end - text);
+    const auto size = static_cast<std::size_t>(width);
+    char field[32];
+    if (length >= size || size > sizeof field) {
+        AppendFitted(out, std::string_view(text, length), width);
+        return true;
+    }
+    // Right-aligned in one piece, so the row grows by a single append.
+    std::memset(field, ' ', size - length);
+    std::memcpy(field + (size - length), text, length);
+    out.append(field, size);
+    return true;
+}
+
+template <typename Real> void AppendFixedImpl(std::string& out, Real value, int width, int decimals)
 {
     if (!std::isfinite(value) || std::fabs(static_cast<double>(value)) > 1000000.0) {
-        return std::string(1, kOverflowMark);
+        out.push_back(kOverflowMark);
+        return;
     }
     if (width < 1) {
-        return {};
+        return;
     }
     decimals = decimals < 0 ? 0 : decimals;
+    if constexpr (std::is_same_v<Real, float>) {
+        if (AppendFastFixed(out, value, width, decimals)) {
+            return;
+        }
+    }
     std::string picture;
     if (decimals != 0) {
         const int optional = width - decimals - 2;
@@ -145,14 +251,7 @@ template <typename Real> std::string FormatFixedImpl(Real value, int width, int 
     } else {
         picture.append(static_cast<std::size_t>(width), '#');
     }
-    std::string text = FormatPicture(value, picture);
-    const auto size = static_cast<std::size_t>(width);
-    if (text.size() > size) {
-        text.resize(size);
-    } else if (text.size() < size) {
-        text.insert(0, size - text.size(), ' ');
-    }
-    return text;
+    AppendFitted(out, FormatPicture(value, picture), width);
 }
 
 bool IsIgnored(char c)
@@ -163,6 +262,49 @@ bool IsIgnored(char c)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// The file's own numbers ("150", "-1.308958") need no rebuilding: they are read in place.
+std::optional<double> ReadPlainNumber(std::string_view text)
+{
+    std::size_t i = text.empty() || text[0] != '-' ? 0 : 1;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (IsDigit(text[i])) {
+            ++digits;
+        } else if (text[i] == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    // Up to 15 digits and 22 decimals, digits and power of ten are exact doubles and one
+    // division rounds correctly, as from_chars would.
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (digits <= 15) {
+        std::uint64_t mantissa = 0;
+        std::size_t decimals = 0;
+        bool afterPoint = false;
+        for (const char c : text) {
+            if (c == '.') {
+                afterPoint = true;
+            } else if (c != '-') {
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+                decimals += afterPoint ? 1 : 0;
+            }
+        }
+        const double magnitude = static_cast<double>(mantissa) / kPowers[decimals];
+        return text[0] == '-' ? -magnitude : magnitude;
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc{} && std::isfinite(value) ? value : 0.0;
 }
 
 } // namespace
@@ -185,16 +327,28 @@ std::string FormatPicture(float value, std::string_view picture)
 
 std::string FormatFixed(double value, int width, int decimals)
 {
-    return FormatFixedImpl(value, width, decimals);
+    std::string text;
+    AppendFixedImpl(text, value, width, decimals);
+    return text;
 }
 
 std::string FormatFixed(float value, int width, int decimals)
 {
-    return FormatFixedImpl(value, width, decimals);
+    std::string text;
+    AppendFixedImpl(text, value, width, decimals);
+    return text;
+}
+
+void AppendFixed(std::string& out, float value, int width, int decimals)
+{
+    AppendFixedImpl(out, value, width, decimals);
 }
 
 double ReadNumber(std::string_view text)
 {
+    if (const std::optional<double> plain = ReadPlainNumber(text)) {
+        return *plain;
+    }
     std::size_t i = 0;
     const auto skipIgnored = [&] {
         while (i < text.size() && IsIgnored(text[i])) {

@@ -17,6 +17,9 @@ std::string FormatPicture(float value, std::string_view picture);
 std::string FormatFixed(double value, int width, int decimals);
 std::string FormatFixed(float value, int width, int decimals);
 
+// FormatFixed(value, width, decimals) added to the end of out, as the list rows are built.
+void AppendFixed(std::string& out, float value, int width, int decimals);
+
 // Reads a number as the edit fields and list items hold it: blanks, tabs and line feeds are
 // ignored, "." is the only decimal point, E or D (either case) starts an exponent; no number,
 // or one beyond the range of a double, gives 0.

@@ -39,9 +39,10 @@ QString FromCodePage(std::string_view bytes)
 {
     const auto& characters = CodePageCharacters();
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char byte : bytes) {
-        *out++ = QChar(characters[static_cast<unsigned char>(byte)]);
+    char16_t* const out = reinterpret_cast<char16_t*>(text.data());
+    const char* const in = bytes.data();
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        out[i] = characters[static_cast<unsigned char>(in[i])];
     }
     return text;
 }

@@ -1,7 +1,9 @@
 #include "catalogue/number_format.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 
 namespace quorvel::catalogue {
 namespace {
@@ -67,14 +69,29 @@ TEST_P(FormatFixedFloatTest, UsesTheShortestDecimalForm)
     EXPECT_EQ(FormatFixed(c.value, c.width, c.decimals), c.expected) << c.value;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, FormatFixedFloatTest,
-                         ::testing::Values(
-                             // Stored just below the half, typed as the half: shows as typed.
-                             FloatCase{2.675f, 6, 2, "  2.68"}, FloatCase{1.005f, 5, 2, " 1.01"},
-                             FloatCase{0.125f, 5, 2, " 0.13"}, FloatCase{1.3089583f, 5, 2, " 1.31"},
-                             FloatCase{6.7018666f, 5, 2, " 6.70"},
-                             FloatCase{4.7782216f, 5, 2, " 4.78"}, FloatCase{2.15f, 6, 2, "  2.15"},
-                             FloatCase{1e6f, 6, 2, "100000"}, FloatCase{1.5e6f, 6, 2, kOverflow}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, FormatFixedFloatTest,
+    ::testing::Values(
+        // Stored just below the half, typed as the half: shows as typed.
+        FloatCase{2.675f, 6, 2, "  2.68"}, FloatCase{1.005f, 5, 2, " 1.01"},
+        FloatCase{0.125f, 5, 2, " 0.13"}, FloatCase{1.3089583f, 5, 2, " 1.31"},
+        FloatCase{6.7018666f, 5, 2, " 6.70"}, FloatCase{4.7782216f, 5, 2, " 4.78"},
+        FloatCase{2.15f, 6, 2, "  2.15"}, FloatCase{1e6f, 6, 2, "100000"},
+        FloatCase{1.5e6f, 6, 2, kOverflow},
+        // The floats either side of a half round as their digits say.
+        FloatCase{2.6749997f, 6, 2, "  2.67"}, FloatCase{2.6750002f, 6, 2, "  2.68"},
+        FloatCase{-2.675f, 6, 2, " -2.68"}, FloatCase{0.5f, 5, 0, "    1"},
+        FloatCase{1.4999999f, 5, 0, "    1"}, FloatCase{1234.5f, 5, 0, " 1235"},
+        FloatCase{0.00049999997f, 8, 3, "   0.000"}, FloatCase{2.675f, 11, 8, " 2.67500000"}));
+
+TEST(FormatFixedTest, AppendsToWhatIsThere)
+{
+    std::string row = "\xA1";
+    AppendFixed(row, 2.675f, 6, 2);
+    AppendFixed(row, 1234567.0f, 6, 2);
+    AppendFixed(row, 0.0f, 5, 0);
+    EXPECT_EQ(row, "\xA1  2.68\xCA     ");
+}
 
 TEST(FormatFixedTest, NonFiniteGivesTheOverflowMark)
 {
@@ -143,6 +160,24 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"-", 0}, ReadCase{".", 0}, ReadCase{"+-5", 0}, ReadCase{"inf", 0},
                       ReadCase{"nan", 0}, ReadCase{"1E999", 0}, ReadCase{"-1E999", 0},
                       ReadCase{"1E-999", 0}, ReadCase{"1E99999999999999999999", 0}));
+
+// Plain decimals read as the nearest double, exactly: 0.3 is not 3 times 0.1.
+TEST(ReadNumberTest, PlainDecimalsAreTheNearestDouble)
+{
+    const std::pair<const char*, double> cases[] = {
+        {"0.3", 0.3},
+        {"1.308958", 1.308958},
+        {"-2.675", -2.675},
+        {"123456789012345", 123456789012345.0},
+        {"0.000000000000001", 1e-15},
+        {"9007199254740993", 9007199254740992.0},
+        {"1.0000000000000002", 1.0000000000000002},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(ReadNumber(text), expected) << text;
+    }
+    EXPECT_TRUE(std::signbit(ReadNumber("-0")));
+}
 
 TEST(ReadNumberTest, VeryLongDigitRun)
 {
