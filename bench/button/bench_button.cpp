@@ -4,7 +4,6 @@
 #include "controls/button/button.h"
 #include "tests/controls/button/button_probe.h"
 
-#include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -52,17 +51,3 @@ BENCHMARK_CAPTURE(ColoursAndLayout, ok_71x34, kOk);
 
 } // namespace
 } // namespace quorvel
-
-int main(int argc, char** argv)
-{
-    // Widgets need an application; no window is shown, so the off-screen platform will do.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "resource_paths.h"
 #include "tests/controls/button/button_probe.h"
 
-#include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -142,17 +141,3 @@ BENCHMARK(RepaintAgainstFill);
 
 } // namespace
 } // namespace quorvel
-
-int main(int argc, char** argv)
-{
-    // Widgets need an application; no window is shown, so the off-screen platform will do.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
