@@ -1,7 +1,7 @@
 #include "qevbanner.h"
 
 #include "bannerlayout.h"
-#include "mouseshift.h"
+#include "platform/input_codes.h"
 #include "resource_paths.h"
 
 #include <QLabel>
@@ -49,7 +49,7 @@ void QEVbanner::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     short Button = 2;
-    short Shift = MouseShiftCode(event->modifiers());
+    short Shift = platform::ShiftCode(event->modifiers());
     float X = static_cast<float>(event->position().x());
     float Y = static_cast<float>(event->position().y());
     Q_EMIT RightMouseUp(Button, Shift, X, Y);

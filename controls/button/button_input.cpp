@@ -1,6 +1,6 @@
 // Mouse, keyboard, focus, access key and ambient notifications, and the hover timer.
 #include "controls/button/button.h"
-#include "controls/button/input_codes.h"
+#include "platform/input_codes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -142,32 +142,33 @@ void Button::OnOverTimerTick()
 
 void Button::mousePressEvent(QMouseEvent* event)
 {
-    const short button = MouseButtonCode(event->button());
+    const short button = platform::MouseButtonCode(event->button());
     if (button == 0) { // a button the control's events have no code for
         QWidget::mousePressEvent(event);
         return;
     }
     mReleaseEndsDoubleClick = false;
-    OnMouseDown(button, ShiftCode(event->modifiers()), static_cast<float>(event->position().x()),
+    OnMouseDown(button, platform::ShiftCode(event->modifiers()),
+                static_cast<float>(event->position().x()),
                 static_cast<float>(event->position().y()));
 }
 
 void Button::mouseMoveEvent(QMouseEvent* event)
 {
-    OnMouseMove(MouseButtonCode(event->buttons()), ShiftCode(event->modifiers()),
-                static_cast<float>(event->position().x()),
+    OnMouseMove(platform::MouseButtonCode(event->buttons()),
+                platform::ShiftCode(event->modifiers()), static_cast<float>(event->position().x()),
                 static_cast<float>(event->position().y()));
 }
 
 void Button::mouseReleaseEvent(QMouseEvent* event)
 {
-    const short button = MouseButtonCode(event->button());
+    const short button = platform::MouseButtonCode(event->button());
     if (button == 0) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    OnMouseUp(button, ShiftCode(event->modifiers()), static_cast<float>(event->position().x()),
-              static_cast<float>(event->position().y()));
+    OnMouseUp(button, platform::ShiftCode(event->modifiers()),
+              static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
     // The grab of a double click ends with its release; held on, it would take every later
     // press from the rest of the program.
     if (mouseGrabber() == this)
@@ -193,12 +194,12 @@ void Button::mouseDoubleClickEvent(QMouseEvent* event)
 
 void Button::keyPressEvent(QKeyEvent* event)
 {
-    const short code = DesktopKeyCode(event->key());
+    const short code = platform::DesktopKeyCode(event->key());
     if (code == 0) {
         QWidget::keyPressEvent(event);
         return;
     }
-    OnKeyDown(code, ShiftCode(event->modifiers()));
+    OnKeyDown(code, platform::ShiftCode(event->modifiers()));
     if (code != kKeySpace && (code < kKeyLeft || code > kKeyDown))
         event->ignore(); // the container may still act on other keys
 }

@@ -1,7 +1,7 @@
-// Qt's mouse buttons, modifiers and keys as the codes the control's events carry.
-#include "controls/button/input_codes.h"
+// Qt's mouse buttons, modifiers and keys as the desktop codes the controls' events carry.
+#include "platform/input_codes.h"
 
-namespace quorvel {
+namespace quorvel::platform {
 
 std::int16_t MouseButtonCode(Qt::MouseButtons buttons)
 {
@@ -82,4 +82,4 @@ std::int16_t DesktopKeyCode(int qtKey)
     }
 }
 
-} // namespace quorvel
+} // namespace quorvel::platform

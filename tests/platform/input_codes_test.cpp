@@ -1,27 +1,27 @@
-#include "mouseshift.h"
+#include "platform/input_codes.h"
 
 #include <gtest/gtest.h>
 
-namespace quorvel {
+namespace quorvel::platform {
 namespace {
 
 struct ShiftCase
 {
     Qt::KeyboardModifiers modifiers;
-    short code;
+    std::int16_t code;
 };
 
-class MouseShiftTest : public testing::TestWithParam<ShiftCase>
+class ShiftCodeTest : public testing::TestWithParam<ShiftCase>
 {
 };
 
-TEST_P(MouseShiftTest, AddsShiftCtrlAndAlt)
+TEST_P(ShiftCodeTest, AddsShiftCtrlAndAlt)
 {
-    EXPECT_EQ(MouseShiftCode(GetParam().modifiers), GetParam().code);
+    EXPECT_EQ(ShiftCode(GetParam().modifiers), GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Modifiers, MouseShiftTest,
+    Modifiers, ShiftCodeTest,
     testing::Values(ShiftCase{Qt::NoModifier, 0}, ShiftCase{Qt::ShiftModifier, 1},
                     ShiftCase{Qt::ControlModifier, 2}, ShiftCase{Qt::AltModifier, 4},
                     ShiftCase{Qt::ShiftModifier | Qt::AltModifier, 5},
@@ -31,4 +31,4 @@ INSTANTIATE_TEST_SUITE_P(
                     ShiftCase{Qt::MetaModifier | Qt::ControlModifier, 2}));
 
 } // namespace
-} // namespace quorvel
+} // namespace quorvel::platform

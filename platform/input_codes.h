@@ -3,7 +3,7 @@
 #include <Qt>
 #include <cstdint>
 
-namespace quorvel {
+namespace quorvel::platform {
 
 // Mouse button codes of the control's events: 1 left, 2 right, 4 middle, added together when
 // several are held. Other buttons have no code.
@@ -16,4 +16,4 @@ std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers);
 // 0 for a key that has none.
 std::int16_t DesktopKeyCode(int qtKey);
 
-} // namespace quorvel
+} // namespace quorvel::platform
