@@ -167,10 +167,13 @@ Form1::~Form1() = default;
 
 void Form1::CreateControls()
 {
-    mFrame2 = new QGroupBox(QStringLiteral("1") + kFrameCaption, this);
+    // Titled only once it has its own font: a title in the window's font would load that font
+    // just to measure it.
+    mFrame2 = new QGroupBox(this);
     mFrame2->setObjectName(QStringLiteral("Frame2"));
     mFrame2->setGeometry(TwipsRect(60, 60, 7755, 2265));
     mFrame2->setFont(FrameFont());
+    mFrame2->setTitle(QStringLiteral("1") + kFrameCaption);
     mFrame2->setFocusPolicy(Qt::NoFocus);
     {
         QPalette palette = mFrame2->palette();

@@ -4,8 +4,11 @@
 
 namespace quorvel {
 
-// The window's fonts by their design names, with the Debian fonts that stand in for them.
-// Sizes are pixel sizes of the 96-dpi design, so the layout holds on any screen.
+// The window's fonts by their design names: each is the design font where it is installed,
+// else the Debian font that stands in for it. Sizes are pixel sizes of the 96-dpi design, so the
+// layout holds on any screen. The fonts need the application object.
+//
+// The substitution table serves fonts that come by name from elsewhere, such as saved settings.
 void InstallFontSubstitutes();
 
 QFont FormFont();   // MS Sans Serif 9.75 pt
