@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
@@ -187,6 +189,8 @@ private Q_SLOTS:
     void layout_data();
     void layout();
     void tabOrder();
+    void fonts_data();
+    void fonts();
     void headerRulesStandOverRowRules();
     void showRecord_data();
     void showRecord();
@@ -314,6 +318,51 @@ void Form1Test::tabOrder()
         } while (widget->focusPolicy() == Qt::NoFocus || widget->objectName().isEmpty());
     }
     QCOMPARE(order, expected);
+}
+
+void Form1Test::fonts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("design"); // empty: no design face, any installed one serves
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("Form1") << "Form1"
+                           << "MS Sans Serif" << 13 << false;
+    QTest::newRow("Frame2") << "Frame2"
+                            << "Verdana" << 11 << true;
+    QTest::newRow("Label2(0)") << "Label2(0)"
+                               << "Tahoma" << 11 << true;
+    QTest::newRow("Text1(5)") << "Text1(5)"
+                              << "Tahoma" << 11 << true;
+    QTest::newRow("Combo1(3)") << "Combo1(3)"
+                               << "Tahoma" << 11 << true;
+    QTest::newRow("Label1(1)") << "Label1(1)"
+                               << "" << 13 << true;
+    QTest::newRow("List1") << "List1"
+                           << "" << 13 << true;
+}
+
+// Each font names an installed family, so loading it needs no fallback search, and it is the
+// face the design name would have found through the substitution table.
+void Form1Test::fonts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, design);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
+
+    Editor editor(kFiveRecords);
+    const QWidget* control = name == "Form1" ? editor.form.get() : editor.Control<QWidget>(name);
+    const QFont font = control->font();
+    QCOMPARE(font.pixelSize(), pixels);
+    QCOMPARE(font.bold(), bold);
+    QVERIFY2(QFontDatabase::families().contains(font.family(), Qt::CaseInsensitive),
+             qPrintable(font.family()));
+    if (!design.isEmpty()) {
+        QFont byDesignName = font;
+        byDesignName.setFamily(design);
+        QCOMPARE(QFontInfo(font).family(), QFontInfo(byDesignName).family());
+    }
 }
 
 // The header lines' column rules must stand over the rows' on screen: a header "¡" at text
