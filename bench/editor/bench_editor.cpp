@@ -17,7 +17,13 @@
 #include "editor/messenger.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -148,9 +154,15 @@ int LoadAndBuildRows(const std::string& folder)
     return static_cast<int>(rows.size());
 }
 
+// What each fresh start builds. OneLabel and StandardControls are references for what text and
+// stock controls cost on their own: the empty window with one line of text, and a window with
+// the editor's kinds and numbers of stock controls and a list of 1001 plain rows, all in the
+// default font.
 enum class Start
 {
     EmptyWindow,
+    OneLabel,
+    StandardControls,
     Form1,
     LoadAndRows
 };
@@ -161,6 +173,45 @@ constexpr double kFlagsDiffer = -2.0;
 double Milliseconds(Clock::time_point since)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+}
+
+// A frame with ten labels, six text boxes, four drop-down lists and two push buttons, two header
+// labels and a list of 1001 rows of 76 characters, laid out roughly as the editor's.
+void AddStandardControls(QWidget& window)
+{
+    auto* frame = new QGroupBox(QStringLiteral("1. FRAME"), &window);
+    frame->setGeometry(4, 4, 517, 151);
+    for (int i = 0; i < 10; ++i) {
+        auto* label = new QLabel(QStringLiteral("LABEL %1").arg(i), frame);
+        label->setGeometry(10 + (i % 5) * 100, 14 + (i / 5) * 46, 93, 19);
+    }
+    for (int i = 0; i < 6; ++i) {
+        auto* box = new QLineEdit(QString::number(i * 1.25, 'f', 2), frame);
+        box->setGeometry(10 + (i % 3) * 100, 34 + (i / 3) * 46, 93, 19);
+    }
+    for (int i = 0; i < 4; ++i) {
+        auto* combo = new QComboBox(frame);
+        combo->setGeometry(310 + (i % 2) * 100, 78 + (i / 2) * 46, 91, 21);
+        for (int item = 0; item < (i % 2 == 0 ? 2 : 14); ++item) {
+            combo->addItem(QString::number(4 + item * 0.5));
+        }
+    }
+    (new QPushButton(QStringLiteral("OK"), frame))->setGeometry(431, 17, 71, 34);
+    (new QPushButton(QStringLiteral("save"), &window))->setGeometry(540, 53, 76, 53);
+    const QString header(76, QLatin1Char('-'));
+    for (int i = 0; i < 2; ++i) {
+        (new QLabel(header, &window))->setGeometry(0, 164 + i * 15, 617, 17);
+    }
+    auto* list = new QListWidget(&window);
+    list->setGeometry(2, 198, 627, 289);
+    list->setUniformItemSizes(true);
+    QStringList rows;
+    for (int row = 1; row <= cat::kMaxRecords; ++row) {
+        rows.append(QStringLiteral(" Q%1").arg(row).leftJustified(76, QLatin1Char('.')));
+    }
+    list->addItems(rows);
+    list->addItem(QString());
+    list->setCurrentRow(0);
 }
 
 // Runs in the child: one start from nothing, in milliseconds.
@@ -175,9 +226,14 @@ double TimeOneStart(Start start, const char* platform, const std::string& folder
     char program[] = "bench_editor";
     char* argv[] = {program, nullptr};
     QApplication app(argc, argv);
-    if (start == Start::EmptyWindow) {
+    if (start != Start::Form1) {
         QWidget window(nullptr, kWindowFlags);
         window.setFixedSize(kWindowWidth, kWindowHeight);
+        if (start == Start::OneLabel) {
+            new QLabel(QStringLiteral("1. WELDED WIRE FABRIC"), &window);
+        } else if (start == Start::StandardControls) {
+            AddStandardControls(window);
+        }
         FirstFrame(window).ShowAndWait();
         return Milliseconds(begin);
     }
@@ -322,6 +378,8 @@ void BM_LoadAndRows(benchmark::State& state)
 class SummaryReporter : public benchmark::ConsoleReporter
 {
 public:
+    SummaryReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
@@ -351,6 +409,13 @@ public:
             std::printf("%s, start to first frame (median): empty window %.1f ms, Form1 %.1f ms: "
                         "%.2fx the floor (target 1.25x)\n",
                         platform, floor, form, form / floor);
+            for (const char* reference : {"OneLabel", "StandardControls"}) {
+                const double time = Find(std::string("BM_Start/") + reference + suffix);
+                if (time > 0) {
+                    std::printf("%s, reference %s %.1f ms: %.2fx the floor; Form1 is %.2fx it\n",
+                                platform, reference, time, time / floor, form / time);
+                }
+            }
             if (loadAndRows > 0) {
                 std::printf("%s, load + rows of a fresh process %.2f ms: %.1f%% of Form1's "
                             "start-up (target under 5%%)\n",
@@ -403,7 +468,9 @@ int main(int argc, char** argv)
         ->ReportAggregatesOnly();
     for (const char* platform : platforms) {
         for (const auto& [name, start] :
-             {std::pair{"EmptyWindow", Start::EmptyWindow}, std::pair{"Form1", Start::Form1}}) {
+             {std::pair{"EmptyWindow", Start::EmptyWindow}, std::pair{"OneLabel", Start::OneLabel},
+              std::pair{"StandardControls", Start::StandardControls},
+              std::pair{"Form1", Start::Form1}}) {
             benchmark::RegisterBenchmark((std::string("BM_Start/") + name + "/" + platform).c_str(),
                                          BM_Start, start, platform)
                 ->UseManualTime()
