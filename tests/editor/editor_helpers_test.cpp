@@ -2,6 +2,7 @@
 #include "editor/grid_type_name.h"
 #include "editor/window_units.h"
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -45,6 +46,24 @@ TEST(CodePage, TurkishLettersAndRulesCrossBothWays)
     EXPECT_EQ(text, QString::fromUtf8("¡Ê²ŞĞİışğ€"));
     EXPECT_EQ(ToCodePage(text), bytes);
     EXPECT_FALSE(ToCodePage(QString::fromUtf8("Q漢")).has_value());
+}
+
+// The compiled-in table must agree with the platform's converter for every byte, undefined
+// ones included, or names would change on their way through the window.
+TEST(CodePage, EveryByteAsThePlatformDecodesIt)
+{
+    std::string bytes(256, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i);
+    }
+    QStringDecoder decoder("windows-1254");
+    const QString expected = decoder(QByteArrayView(bytes.data(), 256));
+    ASSERT_FALSE(decoder.hasError());
+    ASSERT_EQ(expected.size(), 256);
+    const QString text = FromCodePage(bytes);
+    for (qsizetype i = 0; i < 256; ++i) {
+        EXPECT_EQ(text[i].unicode(), expected[i].unicode()) << "byte 0x" << std::hex << i;
+    }
 }
 
 struct NameCase
