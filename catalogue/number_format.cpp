@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -159,21 +158,6 @@ std::optional<std::uint64_t> FastScaledRounded(float value, int decimals)
     return whole + (fraction > 0.5 ? 1 : 0);
 }
 
-// Writes the digits of n, most significant first, and returns the end.
-char* WriteDigits(char* out, std::uint64_t n, int minDigits)
-{
-    char reversed[24];
-    int count = 0;
-    while (n != 0 || count < minDigits) {
-        reversed[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    }
-    while (count > 0) {
-        *out++ = reversed[--count];
-    }
-    return out;
-}
-
 // The text cut to `width` characters or right-aligned in them.
 void AppendFitted(std::string& out, std::string_view text, int width)
 {
@@ -190,6 +174,8 @@ void AppendFitted(std::string& out, std::string_view text, int width)
 // False, with nothing appended, where the digits must decide.
 bool AppendFastFixed(std::string& out, float value, int width, int decimals)
 {
+    static constexpr std::uint64_t kUnits[kFastDecimals + 1] = {
+        1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
     if (decimals > kFastDecimals) {
         return false;
     }
@@ -197,33 +183,43 @@ bool AppendFastFixed(std::string& out, float value, int width, int decimals)
     if (!scaled) {
         return false;
     }
-    std::uint64_t unit = 1;
-    for (int i = 0; i < decimals; ++i) {
-        unit *= 10;
-    }
-    char text[48];
-    char* end = text;
-    if (value < 0 && *scaled != 0) {
-        *end++ = '-';
-    }
-    if (decimals == 0) {
-        end = WriteDigits(end, *scaled, 0);
+    // Written from the right end, then padded on the left, so the row grows by one append.
+    char field[48];
+    char* const end = field + sizeof field;
+    char* first = end;
+    std::uint64_t whole = *scaled;
+    if (decimals > 0) {
+        std::uint64_t fraction = whole % kUnits[decimals];
+        whole /= kUnits[decimals];
+        for (int i = 0; i < decimals; ++i) {
+            *--first = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        *--first = '.';
+        do {
+            *--first = static_cast<char>('0' + whole % 10);
+            whole /= 10;
+        } while (whole != 0);
     } else {
-        end = WriteDigits(end, *scaled / unit, 1);
-        *end++ = '.';
-        end = WriteDigits(end, *scaled % unit, decimals);
+        for (; whole != 0; whole /= 10) {
+            *--first = static_cast<char>('0' + whole % 10);
+        }
     }
-    const auto length = static_cast<std::size_t>(end - text);
+    if (value < 0 && *scaled != 0) {
+        *--first = '-';
+    }
+    const auto length = static_cast<std::size_t>(end - first);
     const auto size = static_cast<std::size_t>(width);
-    char field[32];
-    if (length >= size || size > sizeof field) {
-        AppendFitted(out, std::string_view(text, length), width);
-        return true;
+    if (length >= size) {
+        out.append(first, size);
+    } else if (size <= sizeof field) {
+        while (static_cast<std::size_t>(end - first) < size) {
+            *--first = ' ';
+        }
+        out.append(first, size);
+    } else {
+        AppendFitted(out, std::string_view(first, length), width);
     }
-    // Right-aligned in one piece, so the row grows by a single append.
-    std::memset(field, ' ', size - length);
-    std::memcpy(field + (size - length), text, length);
-    out.append(field, size);
     return true;
 }
 
@@ -267,13 +263,23 @@ bool IsDigit(char c)
 // The file's own numbers ("150", "-1.308958") need no rebuilding: they are read in place.
 std::optional<double> ReadPlainNumber(std::string_view text)
 {
-    std::size_t i = text.empty() || text[0] != '-' ? 0 : 1;
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const bool negative = !text.empty() && text[0] == '-';
     std::size_t digits = 0;
+    std::size_t decimals = 0;
     bool point = false;
-    for (; i < text.size(); ++i) {
-        if (IsDigit(text[i])) {
+    std::uint64_t mantissa = 0;
+    for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDigit(c)) {
+            if (digits < 15) { // only up to 15 digits are read this way
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            }
             ++digits;
-        } else if (text[i] == '.' && !point) {
+            decimals += point ? 1 : 0;
+        } else if (c == '.' && !point) {
             point = true;
         } else {
             return std::nullopt;
@@ -282,25 +288,11 @@ std::optional<double> ReadPlainNumber(std::string_view text)
     if (digits == 0) {
         return std::nullopt;
     }
-    // Up to 15 digits and 22 decimals, digits and power of ten are exact doubles and one
-    // division rounds correctly, as from_chars would.
-    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    // Up to 15 digits, digits and power of ten are exact doubles and one division rounds
+    // correctly, as from_chars would.
     if (digits <= 15) {
-        std::uint64_t mantissa = 0;
-        std::size_t decimals = 0;
-        bool afterPoint = false;
-        for (const char c : text) {
-            if (c == '.') {
-                afterPoint = true;
-            } else if (c != '-') {
-                mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-                decimals += afterPoint ? 1 : 0;
-            }
-        }
         const double magnitude = static_cast<double>(mantissa) / kPowers[decimals];
-        return text[0] == '-' ? -magnitude : magnitude;
+        return negative ? -magnitude : magnitude;
     }
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
