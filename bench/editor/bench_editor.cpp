@@ -1,12 +1,12 @@
 // Start-up cost of the editor window with a 1000-record catalogue, beside an empty window of the
 // same size and flags (the floor).
 //
-// The start-up benchmarks time each start in a fresh process forked from this one, which never
-// creates an application object itself: the child takes its clock, creates the QApplication,
-// builds and shows the window, and stops the clock once the window's first frame has been
-// painted. So each start pays, as a real one does, for the platform plugin, the fonts, the style
-// and the first backing store. They run off-screen, and under X too when DISPLAY is set (for
-// example under xvfb-run). The in-process benchmarks after them share one application object.
+// The start-up benchmarks time each start in a fresh process forked from this one before it has
+// an application object: the child takes its clock, creates the QApplication, builds and shows
+// the window, and stops the clock once the window's first frame has been painted. So each start
+// pays, as a real one does, for the platform plugin, the fonts, the style and the first backing
+// store. They run off-screen, and under X too when DISPLAY is set (for example under xvfb-run).
+// The in-process benchmarks run after them and share one application object.
 
 #include "catalogue/library_file.h"
 #include "catalogue/library_format.h"
