@@ -52,14 +52,14 @@ const char* const kDiameters[] = {"4.2", "5", "5.5", "6", "6.5",  "7",  "7.5",
                                   "7.8", "8", "8.5", "9", "9.89", "10", "10.6"};
 constexpr int kDiameterCount = static_cast<int>(std::size(kDiameters));
 
-struct LabelSpec
+struct LabelPlace
 {
     const char* text;
     int left, top, width, height;
 };
 
 // Label2(0) .. Label2(9), each standing directly above the field it names.
-constexpr LabelSpec kLabel2[] = {
+constexpr LabelPlace kLabel2[] = {
     {"REINF GRID TYPE", 150, 210, 1395, 285},
     {"REINF GRID LEN.(m)", 150, 900, 1395, 285},
     {"REINF GRID WID.(m)", 1710, 900, 1365, 285},
@@ -72,18 +72,18 @@ constexpr LabelSpec kLabel2[] = {
     {"Item", 5610, 870, 585, 285},
 };
 
-struct FieldSpec
+struct FieldPlace
 {
     int left, top, width, height;
     int label; // the Label2 that names it
 };
 
-constexpr FieldSpec kText1[] = {
+constexpr FieldPlace kText1[] = {
     {150, 510, 1395, 285, 0},  {150, 1200, 1395, 285, 1},  {1710, 1200, 1365, 285, 2},
     {150, 1890, 1395, 285, 3}, {1710, 1890, 1365, 285, 4}, {3360, 1890, 1965, 285, 7},
 };
 
-constexpr FieldSpec kCombo1[] = {
+constexpr FieldPlace kCombo1[] = {
     {3360, 1170, 585, 315, 8},
     {3960, 1170, 1365, 315, 5},
     {5610, 1170, 585, 315, 9},
@@ -183,38 +183,38 @@ void Form1::CreateControls()
 
     const QFont fieldFont = FieldFont();
     for (std::size_t i = 0; i < mLabel2.size(); ++i) {
-        const LabelSpec& spec = kLabel2[i];
+        const LabelPlace& place = kLabel2[i];
         mLabel2[i] =
-            MakeLabel(mFrame2, QStringLiteral("Label2(%1)").arg(i), QString::fromUtf8(spec.text),
-                      TwipsRect(spec.left, spec.top, spec.width, spec.height), fieldFont);
+            MakeLabel(mFrame2, QStringLiteral("Label2(%1)").arg(i), QString::fromUtf8(place.text),
+                      TwipsRect(place.left, place.top, place.width, place.height), fieldFont);
         mLabel2[i]->setAutoFillBackground(true);
         SetColours(mLabel2[i], kLabelBack, kLabelFore, {QPalette::Window}, QPalette::WindowText);
     }
 
     for (std::size_t i = 0; i < mText1.size(); ++i) {
-        const FieldSpec& spec = kText1[i];
+        const FieldPlace& place = kText1[i];
         auto* box = new QLineEdit(mFrame2);
         box->setObjectName(QStringLiteral("Text1(%1)").arg(i));
-        box->setAccessibleName(mLabel2[static_cast<std::size_t>(spec.label)]->text());
-        box->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
+        box->setAccessibleName(mLabel2[static_cast<std::size_t>(place.label)]->text());
+        box->setGeometry(TwipsRect(place.left, place.top, place.width, place.height));
         box->setFont(fieldFont);
         SetColours(box, kFieldResting, std::nullopt, {QPalette::Base}, QPalette::Text);
         box->installEventFilter(this);
-        mLabel2[static_cast<std::size_t>(spec.label)]->setBuddy(box);
+        mLabel2[static_cast<std::size_t>(place.label)]->setBuddy(box);
         mText1[i] = box;
     }
 
     for (std::size_t i = 0; i < mCombo1.size(); ++i) {
-        const FieldSpec& spec = kCombo1[i];
+        const FieldPlace& place = kCombo1[i];
         auto* combo = new QComboBox(mFrame2);
         combo->setObjectName(QStringLiteral("Combo1(%1)").arg(i));
-        combo->setAccessibleName(mLabel2[static_cast<std::size_t>(spec.label)]->text());
-        combo->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
+        combo->setAccessibleName(mLabel2[static_cast<std::size_t>(place.label)]->text());
+        combo->setGeometry(TwipsRect(place.left, place.top, place.width, place.height));
         combo->setFont(fieldFont);
         combo->setEditable(false);
         SetColours(combo, kFieldResting, std::nullopt, {QPalette::Base, QPalette::Button},
                    QPalette::Text);
-        mLabel2[static_cast<std::size_t>(spec.label)]->setBuddy(combo);
+        mLabel2[static_cast<std::size_t>(place.label)]->setBuddy(combo);
         mCombo1[i] = combo;
     }
     // The bar counts: single or double bars per position.
