@@ -26,11 +26,13 @@ qv_fail() {
 }
 
 # Starts a private Xvfb. The server picks a free display number itself and reports it once it
-# accepts connections, so tests running side by side never share or steal a display.
+# accepts connections, so tests running side by side never share or steal a display. -noreset:
+# otherwise the server resets when the readiness probe disconnects, and a program connecting
+# during that reset is refused.
 qv_start_x() {
     local numberFile="$QV_WORK/display" i
     : >"$numberFile"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" >"$QV_WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$numberFile" >"$QV_WORK/xvfb.log" 2>&1 &
     QV_XVFB_PID=$!
     for i in $(seq 100); do
         if [[ -s "$numberFile" ]]; then
